@@ -1,0 +1,21 @@
+#pragma once
+// The program's date texts: "yyyy/mm/dd" out, a tolerant reading in.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "date.h"
+
+namespace norvane {
+
+// Four-digit year, "/", two-digit month, "/", two-digit day: "1964/10/01".
+std::string to_date_text(Date d);
+
+// Reads year, month and day in that order, separated by "/" or blanks, with
+// or without leading zeros, with blanks before any of the numbers
+// (" 1988/04/16", "2008/04/ 23", " 1990 1 15", "2008/5/16"). Trailing blanks
+// are allowed. nullopt ("no date") for any other text or for a date that does
+// not exist (2023/02/29, month 13, day 0) or lies outside the Date years.
+std::optional<Date> parse_date_text(std::string_view text);
+
+}  // namespace norvane

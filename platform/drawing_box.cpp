@@ -1,0 +1,1 @@
+#include "drawing_box.h"

@@ -1,0 +1,65 @@
+#pragma once
+// A picture box for line drawings in a user coordinate system. It keeps
+// what was drawn as a list of strokes, so a repaint for any reason shows the
+// drawing again; hiding it from code and showing it again leaves it blank.
+#include <QColor>
+#include <QFrame>
+#include <QPointF>
+#include <QString>
+#include <vector>
+
+namespace norvane {
+
+class DrawingBox : public QFrame {
+  Q_OBJECT
+ public:
+  enum class Style { Solid = 0, Dot = 2 };
+
+  // One drawing operation, in user coordinates.
+  struct Stroke {
+    enum class Kind { Line, Point, Text } kind;
+    QPointF from;  // Line only
+    QPointF to;    // end point, the point, or where text starts
+    QColor color;
+    Style style = Style::Solid;
+    QString text;  // Text only
+  };
+
+  explicit DrawingBox(QWidget* parent = nullptr);
+
+  // User coordinates of the inner area's left-top and right-bottom corners.
+  void Scale(QPointF left_top, QPointF right_bottom);
+  // Clears the drawing; the drawing position returns to the scale's origin.
+  void Cls();
+  void Line(QPointF from, QPointF to);
+  void Line(QPointF to);  // from the drawing position
+  void PSet(QPointF at);
+  void Print(const QString& text);  // at the drawing position
+
+  void setForeColor(const QColor& c) { fore_ = c; }
+  QColor ForeColor() const { return fore_; }
+  void setDrawStyle(Style s) { style_ = s; }
+  Style DrawStyle() const { return style_; }
+  QPointF CurrentPoint() const { return current_; }
+  QPointF ScaleLeftTop() const { return left_top_; }
+  QPointF ScaleRightBottom() const { return right_bottom_; }
+
+  const std::vector<Stroke>& strokes() const { return strokes_; }
+
+  // Where a user point lands in the widget, in logical pixels.
+  QPointF to_widget(QPointF user) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  std::vector<Stroke> strokes_;
+  QPointF left_top_{0, 0};
+  QPointF right_bottom_{1, 1};
+  QPointF current_{0, 0};
+  QColor fore_{Qt::black};
+  Style style_ = Style::Solid;
+};
+
+}  // namespace norvane

@@ -1,0 +1,1 @@
+#include "fake_services.h"

@@ -1,0 +1,1 @@
+#include "qt_services.h"

@@ -1,0 +1,17 @@
+#pragma once
+#include "services.h"
+
+namespace norvane {
+
+// The real world through Qt: the system clock, QMessageBox, QDir, QFile.
+class QtServices final : public Services {
+ public:
+  Date today() const override;
+  void message_box(const QString& text, const QString& caption) override;
+  QString current_dir() const override;
+  std::optional<QStringList> read_text_lines(const QString& path) const override;
+  PictureResult load_picture(const QString& path) const override;
+  void end_program() override;
+};
+
+}  // namespace norvane

@@ -1,0 +1,42 @@
+#pragma once
+// What the windows need from the outside world, behind one interface so
+// that tests can fix today's date and record message boxes.
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "date.h"
+
+namespace norvane {
+
+struct PictureResult {
+  QPixmap pixmap;  // null when loading failed
+  QString error;   // why it failed; empty on success
+};
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // Today's local date, no time part.
+  virtual Date today() const = 0;
+
+  // Modal box with an OK button; returns when the user has closed it.
+  // A carriage return in `text` starts a new line.
+  virtual void message_box(const QString& text, const QString& caption) = 0;
+
+  // The process's working directory, not the program's folder.
+  virtual QString current_dir() const = 0;
+
+  // The lines of a Shift-JIS text file without their line ends; nullopt when
+  // the file cannot be read.
+  virtual std::optional<QStringList> read_text_lines(const QString& path) const = 0;
+
+  virtual PictureResult load_picture(const QString& path) const = 0;
+
+  // Ends the program at once.
+  virtual void end_program() = 0;
+};
+
+}  // namespace norvane

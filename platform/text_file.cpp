@@ -1,0 +1,1 @@
+#include "text_file.h"

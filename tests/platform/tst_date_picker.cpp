@@ -1,0 +1,10 @@
+#include <QtTest>
+
+class TestDatePicker : public QObject {
+  Q_OBJECT
+ private slots:
+  void placeholder() {}
+};
+
+QTEST_GUILESS_MAIN(TestDatePicker)
+#include "tst_date_picker.moc"

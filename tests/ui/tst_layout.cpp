@@ -1,0 +1,10 @@
+#include <QtTest>
+
+class TestLayout : public QObject {
+  Q_OBJECT
+ private slots:
+  void placeholder() {}
+};
+
+QTEST_GUILESS_MAIN(TestLayout)
+#include "tst_layout.moc"

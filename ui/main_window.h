@@ -1,0 +1,115 @@
+#pragma once
+// The main window: every control in its place, the state its handlers
+// share, and the handlers themselves (split over main_window_*.cpp by
+// concern).
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "flag.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+
+namespace norvane {
+class DatePicker;
+class DrawingBox;
+class Services;
+}  // namespace norvane
+
+class bioForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit bioForm1(norvane::Services& services, QWidget* parent = nullptr);
+  ~bioForm1() override;
+
+  // --- Controls, named as on the form ---------------------------------
+  QRadioButton* Option1;
+  QRadioButton* Option2;
+  QRadioButton* Option3;
+  QLabel* Label7;
+  QLabel* Label8;
+  QLabel* Label9;
+  QGroupBox* Frame2;
+  QLabel* Label年号;
+  QLineEdit* Text年;
+  QLineEdit* Text月;
+  QLineEdit* Text日;
+  QLabel* Label2;
+  std::array<QLabel*, 2> Label3;
+  std::array<QLabel*, 2> Label4;
+  norvane::DatePicker* DTPicker1;
+  QLabel* Label11;
+  QLabel* Label概要;
+  QLabel* Label17;
+  QLabel* Label5;
+  norvane::DrawingBox* sinPicture1;
+  QLabel* Label19;
+  QLabel* Label18;
+  QLabel* Label20;
+  std::array<QLabel*, 30> L_date;
+  QScrollBar* HScroll1;
+  QLabel* Label6;
+  QLabel* Label1;
+  QLabel* Label日数;
+  QLabel* Label10;
+  QLabel* Label曜日;
+  QLabel* Label年齢;
+  QCheckBox* Check1;
+  norvane::DatePicker* DTPicker2;
+  QLabel* LabelMsg1;
+  QPushButton* 操作方法;
+  QPushButton* Commandサービス;
+  QPushButton* Command実行;
+  QPushButton* Command終了;
+  QTimer* Timer1;
+
+  // --- State shared by the handlers -------------------------------------
+  norvane::Flag demo_flg = norvane::kFalse;
+  norvane::Flag input_flg = norvane::kFalse;
+  double demo_day = 0;  // demonstration offset from today, whole days
+  QString in_yy;
+  QString in_mm;
+  QString in_dd;
+
+  // --- Start-up and demonstration (main_window_startup.cpp) -----------
+  void Form_Load();
+  void Timer1_Timer();
+
+  // --- Evaluation of a birth date (main_window_evaluation.cpp) --------
+  // Writes the weekday and age captions and returns the days from the
+  // birth date to DTPicker2's date; nullopt when the parts name no date.
+  std::optional<double> present_birth(double yyyy, double mm, std::int16_t dd);
+  QString prcweek(const QString& dd) const;
+
+  // --- Era years and the boundary check (main_window_era.cpp) ---------
+  std::int16_t year_cnv(const QString& key_yy) const;
+  norvane::Flag S_H_Check(std::int16_t flg);
+
+  // The window's background picture, drawn at its top-left corner.
+  void setPicture(const QPixmap& picture);
+  const QPixmap& Picture() const { return picture_; }
+
+  norvane::Services& services() const { return services_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void create_entry_controls();
+  void create_chart_controls();
+  void create_result_controls();
+  void set_tab_order();
+
+  norvane::Services& services_;
+  QPixmap picture_;
+};
