@@ -29,7 +29,7 @@ class DrawingBox : public QFrame {
 
   // User coordinates of the inner area's left-top and right-bottom corners.
   void Scale(QPointF left_top, QPointF right_bottom);
-  // Clears the drawing; the drawing position returns to the scale's origin.
+  // Clears the drawing; the drawing position returns to (0, 0).
   void Cls();
   void Line(QPointF from, QPointF to);
   void Line(QPointF to);  // from the drawing position
@@ -49,9 +49,11 @@ class DrawingBox : public QFrame {
   // Where a user point lands in the widget, in logical pixels.
   QPointF to_widget(QPointF user) const;
 
+  // Hiding from code forgets the drawing; a minimised window does not.
+  void setVisible(bool visible) override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   std::vector<Stroke> strokes_;
