@@ -24,6 +24,13 @@ class DatePicker : public QDateEdit {
 
   static Date minimum();
   static Date maximum();
+
+ protected:
+  // Tab leaves the picker, as in the other controls, instead of walking its
+  // year, month and day sections; the arrow keys move between those.
+  bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace norvane

@@ -1,1 +1,102 @@
 #include "drawing_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+
+namespace norvane {
+
+namespace {
+
+// Where `value` lies between `from` and `to`, as a fraction; a zero span
+// puts everything on the first edge rather than dividing by zero.
+double fraction(double value, double from, double to) {
+  return to == from ? 0.0 : (value - from) / (to - from);
+}
+
+}  // namespace
+
+DrawingBox::DrawingBox(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  setAutoFillBackground(true);
+}
+
+void DrawingBox::Scale(QPointF left_top, QPointF right_bottom) {
+  left_top_ = left_top;
+  right_bottom_ = right_bottom;
+  update();
+}
+
+void DrawingBox::Cls() {
+  strokes_.clear();
+  current_ = QPointF(0, 0);
+  update();
+}
+
+void DrawingBox::Line(QPointF from, QPointF to) {
+  strokes_.push_back({Stroke::Kind::Line, from, to, fore_, style_, {}});
+  current_ = to;
+  update();
+}
+
+void DrawingBox::Line(QPointF to) {
+  Line(current_, to);
+}
+
+void DrawingBox::PSet(QPointF at) {
+  strokes_.push_back({Stroke::Kind::Point, at, at, fore_, style_, {}});
+  current_ = at;
+  update();
+}
+
+void DrawingBox::Print(const QString& text) {
+  strokes_.push_back({Stroke::Kind::Text, current_, current_, fore_, Style::Solid, text});
+  update();
+}
+
+QPointF DrawingBox::to_widget(QPointF user) const {
+  // The scale's edges land on the first and last inner pixels, so a stroke
+  // drawn right along an edge of the scale stays visible.
+  const QRect inner = contentsRect();
+  const double x = fraction(user.x(), left_top_.x(), right_bottom_.x());
+  const double y = fraction(user.y(), left_top_.y(), right_bottom_.y());
+  return QPointF(inner.left() + x * (inner.width() - 1), inner.top() + y * (inner.height() - 1));
+}
+
+void DrawingBox::setVisible(bool visible) {
+  // Only a hide from code lands here; a minimised or covered window keeps
+  // its children visible, and so keeps the drawing.
+  if (!visible) strokes_.clear();
+  QFrame::setVisible(visible);
+}
+
+void DrawingBox::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (strokes_.empty()) return;
+
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setClipRect(contentsRect());
+  const QFontMetrics metrics(font());
+  for (const Stroke& s : strokes_) {
+    // Whole pixels keep the lines crisp and where the tests expect them.
+    const QPoint to = to_widget(s.to).toPoint();
+    QPen pen(s.color, 1, s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    switch (s.kind) {
+      case Stroke::Kind::Line:
+        painter.drawLine(to_widget(s.from).toPoint(), to);
+        break;
+      case Stroke::Kind::Point:
+        painter.drawPoint(to);
+        break;
+      case Stroke::Kind::Text:
+        painter.drawText(to.x(), to.y() + metrics.ascent(), s.text);
+        break;
+    }
+  }
+}
+
+}  // namespace norvane
