@@ -1,1 +1,20 @@
 #include "fake_services.h"
+
+#include "qt_services.h"
+#include "text_file.h"
+
+namespace norvane {
+
+void FakeServices::message_box(const QString& text, const QString& caption) {
+  messages.push_back({caption, text});
+}
+
+std::optional<QStringList> FakeServices::read_text_lines(const QString& path) const {
+  return read_shift_jis_lines(path);
+}
+
+PictureResult FakeServices::load_picture(const QString& path) const {
+  return QtServices::load_picture_file(path);
+}
+
+}  // namespace norvane

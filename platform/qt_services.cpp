@@ -1,1 +1,61 @@
 #include "qt_services.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QImageReader>
+#include <QMessageBox>
+
+#include "app_icon.h"
+#include "text_file.h"
+
+namespace norvane {
+
+Date QtServices::today() const {
+  const QDate d = QDate::currentDate();
+  return from_sys_days(std::chrono::sys_days{std::chrono::year_month_day{
+      std::chrono::year{d.year()}, std::chrono::month{static_cast<unsigned>(d.month())},
+      std::chrono::day{static_cast<unsigned>(d.day())}}});
+}
+
+void QtServices::message_box(const QString& text, const QString& caption) {
+  QString shown = text;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+  QMessageBox box;
+  box.setWindowTitle(caption);
+  box.setWindowIcon(app_icon());
+  box.setIcon(QMessageBox::NoIcon);
+  // Plain text, so a message that happens to look like HTML is shown as typed.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(shown);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+QString QtServices::current_dir() const {
+  return QDir::currentPath();
+}
+
+std::optional<QStringList> QtServices::read_text_lines(const QString& path) const {
+  return read_shift_jis_lines(path);
+}
+
+PictureResult QtServices::load_picture(const QString& path) const {
+  return load_picture_file(path);
+}
+
+PictureResult QtServices::load_picture_file(const QString& path) {
+  QImageReader reader(path);
+  const QImage image = reader.read();
+  if (image.isNull()) return {QPixmap(), reader.errorString()};
+  return {QPixmap::fromImage(image), QString()};
+}
+
+// Leaves every running event loop, including a modal dialog's.
+void QtServices::end_program() {
+  QCoreApplication::exit(0);
+}
+
+}  // namespace norvane

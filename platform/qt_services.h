@@ -12,6 +12,10 @@ class QtServices final : public Services {
   std::optional<QStringList> read_text_lines(const QString& path) const override;
   PictureResult load_picture(const QString& path) const override;
   void end_program() override;
+
+  // The loading behind load_picture, shared with FakeServices so tests load
+  // pictures exactly as the program does.
+  static PictureResult load_picture_file(const QString& path);
 };
 
 }  // namespace norvane
