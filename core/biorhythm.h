@@ -28,7 +28,7 @@ inline constexpr double kChartAxisY = 64;
 inline constexpr double kChartAmplitude = 50;
 inline constexpr double kChartTop = 128;
 inline constexpr double kChartRight = 360;
-inline constexpr int kChartDays = 30;  // segments; 31 points
+inline constexpr int kChartDays = 30;                // segments; 31 points
 inline constexpr double kCircleConstant = 3.141592;  // deliberately not full pi
 
 inline constexpr Rgb kGridColour = rgb(0, 0, 0);
@@ -43,7 +43,9 @@ double rhythm_value(double t, int period);
 // Height of the point on the chart: 64 + value, in single precision.
 float rhythm_y(double t, int period);
 
-constexpr double chart_x(int day) { return kChartDayWidth * day; }
+constexpr double chart_x(int day) {
+  return kChartDayWidth * day;
+}
 
 struct DateLabel {
   int day;          // day of the month

@@ -29,9 +29,13 @@ constexpr std::chrono::year_month_day to_ymd(Date d) {
   return std::chrono::year_month_day{to_sys_days(d)};
 }
 
-constexpr Date add_days(Date d, std::int32_t n) { return Date{d.serial + n}; }
+constexpr Date add_days(Date d, std::int32_t n) {
+  return Date{d.serial + n};
+}
 // b - a in whole days; negative when b is earlier.
-constexpr std::int32_t days_between(Date a, Date b) { return b.serial - a.serial; }
+constexpr std::int32_t days_between(Date a, Date b) {
+  return b.serial - a.serial;
+}
 
 int year_of(Date d);
 int month_of(Date d);

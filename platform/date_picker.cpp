@@ -55,7 +55,9 @@ std::string DatePicker::ValueText() const {
   return to_date_text(Value());
 }
 
-bool DatePicker::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+bool DatePicker::focusNextPrevChild(bool next) {
+  return QWidget::focusNextPrevChild(next);
+}
 
 void DatePicker::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
@@ -71,10 +73,11 @@ void DatePicker::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+  painter.setBrush(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   const int cx = width() - 7, cy = height() / 2;
-  painter.drawPolygon(QPolygon({QPoint(cx - 3, cy - 2), QPoint(cx + 4, cy - 2), QPoint(cx, cy + 2)}));
+  painter.drawPolygon(
+      QPolygon({QPoint(cx - 3, cy - 2), QPoint(cx + 4, cy - 2), QPoint(cx, cy + 2)}));
 }
 
 Date DatePicker::minimum() {

@@ -1,1 +1,90 @@
+// Start-up of the main window and the demonstration that runs until the
+// first key in the year box.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "biorhythm.h"
+#include "biorythm.h"
+#include "date_picker.h"
+#include "date_text.h"
+#include "drawing_box.h"
 #include "main_window.h"
+#include "numbers.h"
+#include "services.h"
+
+using namespace norvane;
+
+namespace {
+
+// Year, month and day cut out of a picker's "yyyy/mm/dd" text.
+struct DateParts {
+  std::int16_t year, month, day;
+};
+
+DateParts picker_parts(const DatePicker& picker) {
+  const std::string v = picker.ValueText();
+  // A picker always holds a date of four-digit year, so these fit.
+  return {*to_int16(val(v.substr(0, 4))), *to_int16(val(v.substr(5, 2))),
+          *to_int16(val(v.substr(8, 2)))};
+}
+
+}  // namespace
+
+void bioForm1::Form_Load() {
+  // The picture only decorates: without it the window opens on its plain
+  // background.
+  const QString path = services_.current_dir() + "/flower.jpg";
+  const PictureResult picture = services_.load_picture(path);
+  if (picture.pixmap.isNull()) {
+    qWarning("norvane: %s: %s", qUtf8Printable(path), qUtf8Printable(picture.error));
+  } else {
+    setPicture(picture.pixmap);
+  }
+
+  in_yy.clear();
+  in_mm.clear();
+  in_dd.clear();
+  input_flg = kTrue;
+  Option2->setChecked(true);
+  DTPicker2->setValue(services_.today());
+  DTPicker2->setEnabled(false);
+  Check1->setChecked(false);
+  demo_day = 0;
+
+  Label日数->setText("?????日です。");
+  Label曜日->setText("(？)");
+  Label年齢->setText("年齢は??才");
+  LabelMsg1->setText(
+      "2XXX/XX/XXをもって一周しますので、その後は無理をしないで体を労ってください。");
+
+  sinPicture1->Scale({0, kChartTop}, {kChartRight, 0});
+  if (!Timer1->isActive()) Timer1->start();
+}
+
+void bioForm1::Timer1_Timer() {
+  demo_flg = kTrue;
+
+  std::optional<std::int16_t> offset = to_int16(demo_day);
+  if (!offset) {
+    // A birth date this far ahead gives no offset that fits: start over
+    // from today.
+    demo_day = 0;
+    offset = 0;
+  }
+  const Date start = add_days(services_.today(), *offset);
+  DTPicker2->setValue(start);
+
+  const DateParts birth = picker_parts(*DTPicker1);
+  // The picker always holds an existing date, so there is always a count.
+  const double days = present_birth(birth.year, birth.month, birth.day).value_or(0);
+  Biorythm::draw_biorhythm(*this, days, start);
+
+  if (demo_day == 0) demo_day = days;
+  demo_day += 1;
+  if (demo_day > FULL_CYCLE_DAYS) demo_day = 0;
+
+  Text年->setFocus();
+}

@@ -7,7 +7,9 @@ namespace norvane {
 
 constexpr int kTwipsPerPixel = 15;
 
-inline int px(int twips) { return qRound(twips / double(kTwipsPerPixel)); }
+inline int px(int twips) {
+  return qRound(twips / double(kTwipsPerPixel));
+}
 
 inline QRect twips_rect(int left, int top, int width, int height) {
   return QRect(px(left), px(top), px(width), px(height));
