@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "date_text.h"
+#include "qt_date.h"
 
 namespace norvane {
 
@@ -14,12 +15,6 @@ namespace {
 
 constexpr Date kFirst = from_sys_days(std::chrono::year{1601} / 1 / 1);
 constexpr Date kLast = from_sys_days(std::chrono::year{9999} / 12 / 31);
-
-QDate to_qdate(Date d) {
-  const std::chrono::year_month_day ymd = to_ymd(d);
-  return QDate(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-               static_cast<int>(static_cast<unsigned>(ymd.day())));
-}
 
 }  // namespace
 
@@ -36,8 +31,7 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
 }
 
 Date DatePicker::Value() const {
-  const QDate d = date();
-  return from_sys_days(std::chrono::year{d.year()} / d.month() / d.day());
+  return from_qdate(date());
 }
 
 void DatePicker::setValue(Date d) {

@@ -11,13 +11,16 @@ QString date_font_family() {
 }
 }  // namespace
 
-void register_font_substitutions() {
+QStringList japanese_gothic_families() {
   // Ordered by how closely the face matches the proportional MS face.
-  QFont::insertSubstitutions(
-      date_font_family(),
-      {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-       QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-       QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"), QStringLiteral("IPAGothic")});
+  return {QStringLiteral("IPAPGothic"),       QStringLiteral("IPA Pゴシック"),
+          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
+          QStringLiteral("VL PGothic"),       QStringLiteral("TakaoPGothic"),
+          QStringLiteral("IPAGothic")};
+}
+
+void register_font_substitutions() {
+  QFont::insertSubstitutions(date_font_family(), japanese_gothic_families());
 }
 
 QFont date_font() {

@@ -7,15 +7,13 @@
 #include <QMessageBox>
 
 #include "app_icon.h"
+#include "qt_date.h"
 #include "text_file.h"
 
 namespace norvane {
 
 Date QtServices::today() const {
-  const QDate d = QDate::currentDate();
-  return from_sys_days(std::chrono::sys_days{std::chrono::year_month_day{
-      std::chrono::year{d.year()}, std::chrono::month{static_cast<unsigned>(d.month())},
-      std::chrono::day{static_cast<unsigned>(d.day())}}});
+  return from_qdate(QDate::currentDate());
 }
 
 void QtServices::message_box(const QString& text, const QString& caption) {

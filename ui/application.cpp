@@ -13,8 +13,7 @@ void prepare_application() {
   // A Japanese Gothic at 12 pixels: the window's captions are laid out for
   // that size.
   QFont ui;
-  ui.setFamilies({"IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP", "Noto Sans JP", "VL PGothic",
-                  "TakaoPGothic", "Sans Serif"});
+  ui.setFamilies(japanese_gothic_families() << "Sans Serif");
   ui.setPixelSize(12);
   QApplication::setFont(ui);
   QApplication::setWindowIcon(app_icon());
