@@ -18,6 +18,8 @@ inline constexpr std::chrono::sys_days kDateEpoch{std::chrono::year{1899} / 12 /
 // Years a Date may be built for from parts or text.
 inline constexpr int kMinDateYear = 100;
 inline constexpr int kMaxDateYear = 9999;
+// The first year a date picker holds.
+inline constexpr int kPickerFirstYear = 1601;
 
 constexpr std::chrono::sys_days to_sys_days(Date d) {
   return kDateEpoch + std::chrono::days{d.serial};

@@ -13,7 +13,7 @@ namespace norvane {
 
 namespace {
 
-constexpr Date kFirst = from_sys_days(std::chrono::year{1601} / 1 / 1);
+constexpr Date kFirst = from_sys_days(std::chrono::year{kPickerFirstYear} / 1 / 1);
 constexpr Date kLast = from_sys_days(std::chrono::year{9999} / 12 / 31);
 
 }  // namespace

@@ -58,7 +58,7 @@ class Reader {
 
 }  // namespace
 
-std::optional<Date> parse_date_text(std::string_view text) {
+std::optional<DateTextParts> read_date_parts(std::string_view text) {
   Reader in(text);
   std::array<int, 3> parts{};
   in.skip_blanks();
@@ -70,8 +70,13 @@ std::optional<Date> parse_date_text(std::string_view text) {
   }
   in.skip_blanks();
   if (!in.at_end()) return std::nullopt;
+  return DateTextParts{parts[0], parts[1], parts[2]};
+}
 
-  const auto [y, m, d] = parts;
+std::optional<Date> parse_date_text(std::string_view text) {
+  const std::optional<DateTextParts> parts = read_date_parts(text);
+  if (!parts) return std::nullopt;
+  const auto [y, m, d] = *parts;
   // std::chrono keeps month and day in a byte, so range-check before building.
   if (y < kMinDateYear || y > kMaxDateYear || m < 1 || m > 12 || d < 1 || d > 31) {
     return std::nullopt;

@@ -18,4 +18,11 @@ std::string to_date_text(Date d);
 // not exist (2023/02/29, month 13, day 0) or lies outside the Date years.
 std::optional<Date> parse_date_text(std::string_view text);
 
+// The three numbers of a date text as parse_date_text reads them, before
+// any test that they name a date; nullopt when the text is no date text.
+struct DateTextParts {
+  int year, month, day;
+};
+std::optional<DateTextParts> read_date_parts(std::string_view text);
+
 }  // namespace norvane

@@ -23,6 +23,9 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Enter:
       code = 13;
       break;
+    case Qt::Key_Delete:
+      // Some keyboards give Delete a character; it edits, it types nothing.
+      return false;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       // Tab moves between controls rather than typing; a handler that

@@ -16,6 +16,7 @@
 #include "date_picker.h"
 #include "drawing_box.h"
 #include "fonts.h"
+#include "key_filter.h"
 #include "qt_colour.h"
 #include "twips.h"
 
@@ -117,6 +118,10 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   create_chart_controls();
   create_result_controls();
   set_tab_order();
+
+  new KeyPressFilter(Text年, [this](int& key) { Text年_KeyPress(key); });
+  new KeyPressFilter(Text月, [this](int& key) { Text月_KeyPress(key); });
+  new KeyPressFilter(Text日, [this](int& key) { Text日_KeyPress(key); });
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "flag.h"
+#include "key_entry.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -95,6 +96,12 @@ class bioForm1 : public QWidget {
   std::int16_t year_cnv(const QString& key_yy) const;
   norvane::Flag S_H_Check(std::int16_t flg);
 
+  // --- Key entry of year, month and day (main_window_keys.cpp) -------
+  // Each gets a character key before its box does; 0 discards the key.
+  void Text年_KeyPress(int& KeyAscii);
+  void Text月_KeyPress(int& KeyAscii);
+  void Text日_KeyPress(int& KeyAscii);
+
   // The window's background picture, drawn at its top-left corner.
   void setPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
@@ -109,6 +116,15 @@ class bioForm1 : public QWidget {
   void create_chart_controls();
   void create_result_controls();
   void set_tab_order();
+
+  norvane::KeyStep begin_key(norvane::DateBox box, const QLineEdit* text, const QString& field,
+                             int key);
+  QLineEdit* box_of(norvane::DateBox box) const;
+  void end_demonstration();
+  void backspace_in(norvane::DateBox box, QString& field);
+  // Writes a commit text into DTPicker1, or refuses it: entry locked, the
+  // key discarded, the day message where the day does not exist.
+  bool commit_birth(const std::string& text, int& key);
 
   norvane::Services& services_;
   QPixmap picture_;
