@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
 
@@ -45,7 +46,17 @@ PictureResult QtServices::load_picture(const QString& path) const {
 }
 
 PictureResult QtServices::load_picture_file(const QString& path) {
+  // Only a regular file is opened: reading a FIFO would block the start-up.
+  const QFileInfo info(path);
+  if (!info.exists()) return {QPixmap(), QStringLiteral("File not found")};
+  if (!info.isFile()) return {QPixmap(), QStringLiteral("Not a regular file")};
   QImageReader reader(path);
+  // A header may claim any size; a picture beyond the cap is decoded scaled
+  // down, so it can cost neither gigabytes nor minutes.
+  const QSize size = reader.size();
+  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+    reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));
+  }
   const QImage image = reader.read();
   if (image.isNull()) return {QPixmap(), reader.errorString()};
   return {QPixmap::fromImage(image), QString()};

@@ -16,6 +16,8 @@ class QtServices final : public Services {
   // The loading behind load_picture, shared with FakeServices so tests load
   // pictures exactly as the program does.
   static PictureResult load_picture_file(const QString& path);
+  // The longest side a picture is decoded at, in pixels.
+  static constexpr int kMaxPictureSide = 4096;
 };
 
 }  // namespace norvane
