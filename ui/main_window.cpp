@@ -117,6 +117,8 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   create_chart_controls();
   create_result_controls();
   set_tab_order();
+  connect_mode_handlers();
+  connect_command_handlers();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");

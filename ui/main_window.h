@@ -95,6 +95,18 @@ class bioForm1 : public QWidget {
   std::int16_t year_cnv(const QString& key_yy) const;
   norvane::Flag S_H_Check(std::int16_t flg);
 
+  // --- Entry mode and display start date (main_window_modes.cpp) -----
+  void Option1_Click();
+  void Option2_Click();
+  void Option3_Click();
+  void Check1_Click();
+
+  // --- Command buttons (main_window_commands.cpp) ---------------------
+  void Command終了_Click();
+  // Returns once the manual window has closed.
+  void 操作方法_Click();
+  void Commandサービス_Click();
+
   // The window's background picture, drawn at its top-left corner.
   void setPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
@@ -109,6 +121,9 @@ class bioForm1 : public QWidget {
   void create_chart_controls();
   void create_result_controls();
   void set_tab_order();
+  void connect_mode_handlers();
+  void connect_command_handlers();
+  void era_reset(const QString& letter);
 
   norvane::Services& services_;
   QPixmap picture_;
