@@ -9,8 +9,9 @@ void FakeServices::message_box(const QString& text, const QString& caption) {
   messages.push_back({caption, text});
 }
 
-std::optional<QStringList> FakeServices::read_text_lines(const QString& path) const {
-  return read_shift_jis_lines(path);
+std::optional<QStringList> FakeServices::read_text_lines(const QString& path,
+                                                         qint64 max_bytes) const {
+  return read_shift_jis_lines(path, max_bytes);
 }
 
 PictureResult FakeServices::load_picture(const QString& path) const {

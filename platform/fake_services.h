@@ -20,7 +20,7 @@ class FakeServices final : public Services {
   Date today() const override { return today_; }
   void message_box(const QString& text, const QString& caption) override;
   QString current_dir() const override { return current_dir_; }
-  std::optional<QStringList> read_text_lines(const QString& path) const override;
+  std::optional<QStringList> read_text_lines(const QString& path, qint64 max_bytes) const override;
   PictureResult load_picture(const QString& path) const override;
   void end_program() override { ++end_calls; }
 

@@ -37,8 +37,9 @@ QString QtServices::current_dir() const {
   return QDir::currentPath();
 }
 
-std::optional<QStringList> QtServices::read_text_lines(const QString& path) const {
-  return read_shift_jis_lines(path);
+std::optional<QStringList> QtServices::read_text_lines(const QString& path,
+                                                       qint64 max_bytes) const {
+  return read_shift_jis_lines(path, max_bytes);
 }
 
 PictureResult QtServices::load_picture(const QString& path) const {

@@ -9,7 +9,7 @@ class QtServices final : public Services {
   Date today() const override;
   void message_box(const QString& text, const QString& caption) override;
   QString current_dir() const override;
-  std::optional<QStringList> read_text_lines(const QString& path) const override;
+  std::optional<QStringList> read_text_lines(const QString& path, qint64 max_bytes) const override;
   PictureResult load_picture(const QString& path) const override;
   void end_program() override;
 

@@ -29,9 +29,11 @@ class Services {
   // The process's working directory, not the program's folder.
   virtual QString current_dir() const = 0;
 
-  // The lines of a Shift-JIS text file without their line ends; nullopt when
-  // the file cannot be read.
-  virtual std::optional<QStringList> read_text_lines(const QString& path) const = 0;
+  // The lines of the first `max_bytes` bytes of a Shift-JIS text file,
+  // without their line ends; nullopt when `path` names no regular file or it
+  // cannot be read.
+  virtual std::optional<QStringList> read_text_lines(const QString& path,
+                                                     qint64 max_bytes) const = 0;
 
   virtual PictureResult load_picture(const QString& path) const = 0;
 

@@ -1,6 +1,7 @@
 #include "text_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -78,10 +79,15 @@ QByteArray encode_shift_jis(const QString& text) {
   return out;
 }
 
-std::optional<QStringList> read_shift_jis_lines(const QString& path) {
+std::optional<QStringList> read_shift_jis_lines(const QString& path, qint64 max_bytes) {
+  // Opening a FIFO waits for a writer and a device may never end: only a
+  // regular file is opened.
+  if (!QFileInfo(path).isFile()) return std::nullopt;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return decode_shift_jis_lines(file.readAll());
+  const QByteArray bytes = file.read(max_bytes);
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return decode_shift_jis_lines(bytes);
 }
 
 }  // namespace norvane

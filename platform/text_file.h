@@ -15,7 +15,8 @@ QStringList decode_shift_jis_lines(const QByteArray& bytes);
 // Encodes text as Shift-JIS (for writing test files).
 QByteArray encode_shift_jis(const QString& text);
 
-// The lines of the file at `path`, or nullopt when it cannot be opened.
-std::optional<QStringList> read_shift_jis_lines(const QString& path);
+// The lines of the first `max_bytes` bytes of the file at `path`, or nullopt
+// when it is no regular file or cannot be read.
+std::optional<QStringList> read_shift_jis_lines(const QString& path, qint64 max_bytes);
 
 }  // namespace norvane

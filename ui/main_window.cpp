@@ -118,6 +118,8 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   create_chart_controls();
   create_result_controls();
   set_tab_order();
+  connect_mode_handlers();
+  connect_command_handlers();
 
   new KeyPressFilter(Text年, [this](int& key) { Text年_KeyPress(key); });
   new KeyPressFilter(Text月, [this](int& key) { Text月_KeyPress(key); });

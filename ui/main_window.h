@@ -102,6 +102,18 @@ class bioForm1 : public QWidget {
   void Text月_KeyPress(int& KeyAscii);
   void Text日_KeyPress(int& KeyAscii);
 
+  // --- Entry mode and display start date (main_window_modes.cpp) -----
+  void Option1_Click();
+  void Option2_Click();
+  void Option3_Click();
+  void Check1_Click();
+
+  // --- Command buttons (main_window_commands.cpp) ---------------------
+  void Command終了_Click();
+  // Returns once the manual window has closed.
+  void 操作方法_Click();
+  void Commandサービス_Click();
+
   // The window's background picture, drawn at its top-left corner.
   void setPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
@@ -116,6 +128,9 @@ class bioForm1 : public QWidget {
   void create_chart_controls();
   void create_result_controls();
   void set_tab_order();
+  void connect_mode_handlers();
+  void connect_command_handlers();
+  void era_reset(const QString& letter);
 
   norvane::KeyStep begin_key(norvane::DateBox box, const QLineEdit* text, const QString& field,
                              int key);

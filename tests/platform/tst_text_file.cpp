@@ -78,13 +78,13 @@ void TestTextFile::round_trip() {
 }
 
 void TestTextFile::missing_file_is_nullopt() {
-  QVERIFY(!norvane::read_shift_jis_lines(asset("no-such-file.txt")).has_value());
+  QVERIFY(!norvane::read_shift_jis_lines(asset("no-such-file.txt"), 1 << 20).has_value());
 }
 
 // The manual window shows the lines up to the "?" line only.
 void TestTextFile::shipped_manual() {
   const norvane::FakeServices services;
-  const auto lines = services.read_text_lines(asset("BioManual.txt"));
+  const auto lines = services.read_text_lines(asset("BioManual.txt"), 1 << 20);
   QVERIFY(lines.has_value());
   QVERIFY(lines->size() >= 3);
   for (const QString& line : *lines) QVERIFY2(!line.contains(kBad), qPrintable(line));

@@ -1,15 +1,19 @@
-// The whole window rendered headless: every caption must have real glyphs.
+// The windows rendered headless: every caption has real glyphs, and the
+// shipped manual fits its label.
 #include <QAbstractButton>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRawFont>
 #include <QTextLayout>
 #include <QtTest>
 
+#include "caption_label.h"
 #include "date_picker.h"
 #include "form_fixture.h"
+#include "manual_window.h"
 
 class TestRender : public QObject {
   Q_OBJECT
@@ -53,6 +57,28 @@ class TestRender : public QObject {
       ++checked;
     }
     QVERIFY(checked > 50);
+  }
+
+  // The shipped manual shows whole: inside the label, and none of it in the
+  // corner under 戻る (the label drawn alone, without the button).
+  void shipped_manual_fits() {
+    FormFixture f;
+    f.services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
+    Manual manual(*f.form);
+    QVERIFY(manual.Form_Load());
+    manual.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&manual));
+    QLabel& label = *manual.Label1;
+    const QRect text = label.fontMetrics().boundingRect(
+        label.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.text());
+    QVERIFY(label.rect().contains(text));
+    const QImage alone = label.grab().toImage();
+    const QRect covered = manual.Com_戻る->geometry() & label.geometry();
+    const QRgb blank = label.palette().color(QPalette::Window).rgb();
+    for (int y = covered.top(); y <= covered.bottom(); ++y) {
+      for (int x = covered.left(); x <= covered.right(); ++x)
+        QVERIFY2(alone.pixel(x, y) == blank, qPrintable(QString("%1, %2").arg(x).arg(y)));
+    }
   }
 };
 

@@ -1,0 +1,30 @@
+// The command buttons other than 実行.
+#include <QPushButton>
+
+#include "main_window.h"
+#include "manual_window.h"
+#include "services.h"
+
+using namespace norvane;
+
+void bioForm1::connect_command_handlers() {
+  connect(Command終了, &QPushButton::clicked, this, &bioForm1::Command終了_Click);
+  connect(操作方法, &QPushButton::clicked, this, &bioForm1::操作方法_Click);
+  connect(Commandサービス, &QPushButton::clicked, this, &bioForm1::Commandサービス_Click);
+}
+
+void bioForm1::Command終了_Click() {
+  if (demo_flg == kTrue) return;
+  services_.end_program();
+}
+
+void bioForm1::操作方法_Click() {
+  if (demo_flg == kTrue) return;
+  // A fresh window every time, so the file is read anew; it is gone once
+  // it has closed.
+  Manual manual(*this);
+  if (manual.Form_Load()) manual.exec();
+}
+
+// The button has no function.
+void bioForm1::Commandサービス_Click() {}
