@@ -110,6 +110,9 @@ class bioForm1 : public QWidget {
   void create_result_controls();
   void set_tab_order();
 
+  // present_birth for the date DTPicker1 holds, cut out of its date text.
+  std::optional<double> present_picker_birth();
+
   norvane::Services& services_;
   QPixmap picture_;
 };
