@@ -123,6 +123,8 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   Timer1->setInterval(200);
   connect(Timer1, &QTimer::timeout, this, &bioForm1::Timer1_Timer);
   Timer1->start();
+
+  connect(Command実行, &QPushButton::clicked, this, &bioForm1::Command実行_Click);
 }
 
 bioForm1::~bioForm1() = default;

@@ -95,6 +95,9 @@ class bioForm1 : public QWidget {
   std::int16_t year_cnv(const QString& key_yy) const;
   norvane::Flag S_H_Check(std::int16_t flg);
 
+  // --- The Execute command (main_window_execute.cpp) ------------------
+  void Command実行_Click();
+
   // The window's background picture, drawn at its top-left corner.
   void setPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
@@ -112,6 +115,10 @@ class bioForm1 : public QWidget {
 
   // present_birth for the date DTPicker1 holds, cut out of its date text.
   std::optional<double> present_picker_birth();
+  // present_birth for the era boxes once they are checked and copied into
+  // DTPicker1; nullopt when the entry was refused and the user told so.
+  std::optional<double> present_era_birth();
+  void show_input_error();
 
   norvane::Services& services_;
   QPixmap picture_;
