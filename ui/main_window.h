@@ -98,6 +98,9 @@ class bioForm1 : public QWidget {
   // --- The Execute command (main_window_execute.cpp) ------------------
   void Command実行_Click();
 
+  // --- Display start scrolling (main_window_scroll.cpp) ---------------
+  void HScroll1_Change();
+
   // The window's background picture, drawn at its top-left corner.
   void setPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
