@@ -9,6 +9,7 @@
 namespace norvane {
 
 // Four-digit year, "/", two-digit month, "/", two-digit day: "1964/10/01".
+// Past 9999 the year takes five digits ("10000/08/07"), up to 32767.
 std::string to_date_text(Date d);
 
 // Reads year, month and day in that order, separated by "/" or blanks, with

@@ -130,6 +130,10 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   Timer1->setInterval(200);
   connect(Timer1, &QTimer::timeout, this, &bioForm1::Timer1_Timer);
   Timer1->start();
+
+  connect(Command実行, &QPushButton::clicked, this, &bioForm1::Command実行_Click);
+  // Runs once per real change of the value, never for a value kept.
+  connect(HScroll1, &QScrollBar::valueChanged, this, &bioForm1::HScroll1_Change);
 }
 
 bioForm1::~bioForm1() = default;

@@ -114,6 +114,12 @@ class bioForm1 : public QWidget {
   void 操作方法_Click();
   void Commandサービス_Click();
 
+  // --- The Execute command (main_window_execute.cpp) ------------------
+  void Command実行_Click();
+
+  // --- Display start scrolling (main_window_scroll.cpp) ---------------
+  void HScroll1_Change();
+
   // The window's background picture, drawn at its top-left corner.
   void setPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
@@ -140,6 +146,13 @@ class bioForm1 : public QWidget {
   // Writes a commit text into DTPicker1, or refuses it: entry locked, the
   // key discarded, the day message where the day does not exist.
   bool commit_birth(const std::string& text, int& key);
+
+  // present_birth for the date DTPicker1 holds, cut out of its date text.
+  std::optional<double> present_picker_birth();
+  // present_birth for the era boxes once they are checked and copied into
+  // DTPicker1; nullopt when the entry was refused and the user told so.
+  std::optional<double> present_era_birth();
+  void show_input_error();
 
   norvane::Services& services_;
   QPixmap picture_;

@@ -4,6 +4,7 @@
 #include "birth.h"
 #include "date_picker.h"
 #include "main_window.h"
+#include "numbers.h"
 #include "services.h"
 
 using namespace norvane;
@@ -17,4 +18,12 @@ std::optional<double> bioForm1::present_birth(double yyyy, double mm, std::int16
 
 QString bioForm1::prcweek(const QString& dd) const {
   return QString::fromStdU16String(weekday_caption(dd.toStdString()));
+}
+
+std::optional<double> bioForm1::present_picker_birth() {
+  // Year, month and day stand at fixed places in the picker's "yyyy/mm/dd"
+  // text; a picker holds four-digit years only, so each part fits.
+  const std::string v = DTPicker1->ValueText();
+  return present_birth(*to_int16(val(v.substr(0, 4))), *to_int16(val(v.substr(5, 2))),
+                       *to_int16(val(v.substr(8, 2))));
 }

@@ -9,29 +9,12 @@
 #include "biorhythm.h"
 #include "biorythm.h"
 #include "date_picker.h"
-#include "date_text.h"
 #include "drawing_box.h"
 #include "main_window.h"
 #include "numbers.h"
 #include "services.h"
 
 using namespace norvane;
-
-namespace {
-
-// Year, month and day cut out of a picker's "yyyy/mm/dd" text.
-struct DateParts {
-  std::int16_t year, month, day;
-};
-
-DateParts picker_parts(const DatePicker& picker) {
-  const std::string v = picker.ValueText();
-  // A picker always holds a date of four-digit year, so these fit.
-  return {*to_int16(val(v.substr(0, 4))), *to_int16(val(v.substr(5, 2))),
-          *to_int16(val(v.substr(8, 2)))};
-}
-
-}  // namespace
 
 void bioForm1::Form_Load() {
   // The picture only decorates: without it the window opens on its plain
@@ -77,9 +60,8 @@ void bioForm1::Timer1_Timer() {
   const Date start = add_days(services_.today(), *offset);
   DTPicker2->setValue(start);
 
-  const DateParts birth = picker_parts(*DTPicker1);
   // The picker always holds an existing date, so there is always a count.
-  const double days = present_birth(birth.year, birth.month, birth.day).value_or(0);
+  const double days = present_picker_birth().value_or(0);
   Biorythm::draw_biorhythm(*this, days, start);
 
   if (demo_day == 0) demo_day = days;

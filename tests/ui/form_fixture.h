@@ -2,14 +2,31 @@
 // A main window on fake services, today fixed at 2026/12/06.
 #include <QApplication>
 #include <memory>
+#include <vector>
 
 #include "application.h"
+#include "biorhythm.h"
 #include "date.h"
+#include "drawing_box.h"
 #include "fake_services.h"
 #include "main_window.h"
 
 inline norvane::Date ymd(int y, int m, int d) {
   return *norvane::date_serial(y, m, d);
+}
+
+// The day count a chart was drawn for, told by where its three curves
+// start; only counts of the same full cycle are told apart, which is all
+// these tests need.
+inline bool drawn_for(const norvane::DrawingBox& box, double days) {
+  using Stroke = norvane::DrawingBox::Stroke;
+  std::vector<double> starts;
+  for (const Stroke& s : box.strokes())
+    if (s.kind == Stroke::Kind::Point && s.to.x() == 0) starts.push_back(s.to.y());
+  if (starts.size() != 3) return false;
+  for (int r = 0; r < 3; ++r)
+    if (float(starts[r]) != norvane::rhythm_y(days, norvane::kRhythms[r].period)) return false;
+  return true;
 }
 
 struct FormFixture {

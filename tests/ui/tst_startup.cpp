@@ -13,7 +13,6 @@
 #include "form_fixture.h"
 
 using namespace norvane;
-using Stroke = DrawingBox::Stroke;
 
 namespace {
 
@@ -21,19 +20,6 @@ const Date kToday = ymd(2026, 12, 6);
 
 QString assets_dir() {
   return qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets";
-}
-
-// The day count a chart was drawn for, told by where its three curves
-// start; only counts of the same full cycle are told apart, which is all
-// these tests need.
-bool drawn_for(const DrawingBox& box, double days) {
-  std::vector<double> starts;
-  for (const Stroke& s : box.strokes())
-    if (s.kind == Stroke::Kind::Point && s.to.x() == 0) starts.push_back(s.to.y());
-  if (starts.size() != 3) return false;
-  for (int r = 0; r < 3; ++r)
-    if (float(starts[r]) != rhythm_y(days, kRhythms[r].period)) return false;
-  return true;
 }
 
 struct Demo : FormFixture {
