@@ -75,9 +75,9 @@ enum class CommitCheck {
   OutOfRange,   // a year the picker cannot hold, or no date at all
 };
 struct CommitVerdict {
-  CommitCheck check;
-  Date date;         // Accepted only
-  int month_length;  // NoSuchDay only: the length of the month named
+  CommitCheck check = CommitCheck::OutOfRange;
+  Date date;             // Accepted only
+  int month_length = 0;  // NoSuchDay only: the length of the month named
 };
 CommitVerdict check_commit(std::string_view text);
 

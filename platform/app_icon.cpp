@@ -28,8 +28,8 @@ QImage render_icon(int size) {
   // Periods in the ratio of the three rhythms, starting at different phases.
   struct Curve {
     QColor colour;
-    double period;
-    double phase;
+    double period = 0;
+    double phase = 0;
   };
   const Curve curves[] = {
       {QColor(255, 128, 128), 23, 0.0},

@@ -10,6 +10,7 @@ namespace norvane {
 
 struct Date {
   std::int32_t serial = 0;  // days since 1899-12-30
+  // NOLINTNEXTLINE(modernize-use-nullptr): the check misreads a defaulted <=>
   friend constexpr auto operator<=>(Date, Date) = default;
 };
 

@@ -50,7 +50,8 @@ std::string DatePicker::ValueText() const {
 }
 
 bool DatePicker::focusNextPrevChild(bool next) {
-  return QWidget::focusNextPrevChild(next);
+  // Past QDateTimeEdit on purpose: it would walk the sections instead.
+  return QWidget::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 void DatePicker::keyPressEvent(QKeyEvent* event) {

@@ -24,12 +24,11 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
       code = 13;
       break;
     case Qt::Key_Delete:
-      // Some keyboards give Delete a character; it edits, it types nothing.
-      return false;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       // Tab moves between controls rather than typing; a handler that
-      // discards every non-digit must not trap the focus in the box.
+      // discards every non-digit must not trap the focus in the box. Some
+      // keyboards give Delete a character; it edits, it types nothing.
       return false;
     default:
       if (key->text().isEmpty()) return false;  // arrows, Delete, F-keys, modifiers

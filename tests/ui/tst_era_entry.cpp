@@ -64,7 +64,7 @@ class TestEraEntry : public QObject {
     FormFixture f;
     select(*f.form, mode);
     f.form->Label年号->setText("Ｈ");  // never consulted
-    const QString before = text;
+    const QString before = text;       // NOLINT(performance-unnecessary-copy-initialization)
     QCOMPARE(int(f.form->year_cnv(text)), year);
     QCOMPARE(text, before);
     QVERIFY(f.services.messages.empty());

@@ -26,22 +26,22 @@ const QString kOnce = "をもって一周しますので,その後は無理を�
 const QString kPast = "をもって既に一周してますので無理をしないで体を労わってください。";
 
 struct ExecuteRow {
-  Mode mode;
-  const char* boxes;  // year/month/day; the day also as typed into in_dd
-  Date picker;        // DTPicker1 after; in Western mode also before
+  Mode mode{};
+  const char* boxes = "";  // year/month/day; the day also as typed into in_dd
+  Date picker;             // DTPicker1 after; in Western mode also before
   Date start;
-  bool demo;
+  bool demo = false;
   QString days, note, message;  // no days: both captions kept; no message
-  double chart;
+  double chart = 0;
 };
 
 struct ScrollRow {
   Date birth;
-  bool execute;                  // Execute first, on the start date picked by hand
+  bool execute = false;          // Execute first, on the start date picked by hand
   QList<int> demo_steps, steps;  // +1 right arrow, -1 left arrow
-  int value;
+  int value = 0;
   Date start;
-  double chart;
+  double chart = 0;
 };
 
 // A window that has shown a result, its start date picked by hand.
