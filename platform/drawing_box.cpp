@@ -64,11 +64,20 @@ QPointF DrawingBox::to_widget(QPointF user) const {
   return QPointF(inner.left() + x * (inner.width() - 1), inner.top() + y * (inner.height() - 1));
 }
 
+QPointF DrawingBox::to_user(QPointF widget) const {
+  const QRect inner = contentsRect();
+  const double x = fraction(widget.x(), inner.left(), inner.left() + inner.width() - 1);
+  const double y = fraction(widget.y(), inner.top(), inner.top() + inner.height() - 1);
+  return QPointF(left_top_.x() + x * (right_bottom_.x() - left_top_.x()),
+                 left_top_.y() + y * (right_bottom_.y() - left_top_.y()));
+}
+
 void DrawingBox::setVisible(bool visible) {
   // Only a hide from code lands here; a minimised or covered window keeps
   // its children visible, and so keeps the drawing.
   if (!visible) strokes_.clear();
   QFrame::setVisible(visible);
+  if (!visible) emit forgotten();
 }
 
 void DrawingBox::paintEvent(QPaintEvent* event) {

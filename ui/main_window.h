@@ -12,6 +12,7 @@
 #include "flag.h"
 #include "key_entry.h"
 
+class ChartReadout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -73,6 +74,8 @@ class bioForm1 : public QWidget {
   QPushButton* Command実行;
   QPushButton* Command終了;
   QTimer* Timer1;
+  // The chart's tooltip and accessible description (chart_readout.h).
+  ChartReadout* chart_readout;
 
   // --- State shared by the handlers -------------------------------------
   norvane::Flag demo_flg = norvane::kFalse;
