@@ -121,6 +121,7 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   set_tab_order();
   connect_mode_handlers();
   connect_command_handlers();
+  set_accessible_texts();
 
   new KeyPressFilter(Text年, [this](int& key) { Text年_KeyPress(key); });
   new KeyPressFilter(Text月, [this](int& key) { Text月_KeyPress(key); });

@@ -140,6 +140,7 @@ class bioForm1 : public QWidget {
   void connect_mode_handlers();
   void connect_command_handlers();
   void era_reset(const QString& letter);
+  void set_accessible_texts();  // main_window_accessible.cpp
 
   norvane::KeyStep begin_key(norvane::DateBox box, const QLineEdit* text, const QString& field,
                              int key);
