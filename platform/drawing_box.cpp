@@ -87,22 +87,28 @@ void DrawingBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(contentsRect());
+  // Whole device pixels keep the lines crisp; on a scaled screen they also
+  // place the points finer than whole logical pixels would.
+  const qreal ratio = devicePixelRatioF();
+  const auto snap = [&](QPointF user) {
+    const QPointF device = to_widget(user) * ratio;
+    return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
+  };
   const QFontMetrics metrics(font());
   for (const Stroke& s : strokes_) {
-    // Whole pixels keep the lines crisp and where the tests expect them.
-    const QPoint to = to_widget(s.to).toPoint();
+    const QPointF to = snap(s.to);
     QPen pen(s.color, 1, s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine);
     pen.setCosmetic(true);
     painter.setPen(pen);
     switch (s.kind) {
       case Stroke::Kind::Line:
-        painter.drawLine(to_widget(s.from).toPoint(), to);
+        painter.drawLine(snap(s.from), to);
         break;
       case Stroke::Kind::Point:
         painter.drawPoint(to);
         break;
       case Stroke::Kind::Text:
-        painter.drawText(to.x(), to.y() + metrics.ascent(), s.text);
+        painter.drawText(QPointF(to.x(), to.y() + metrics.ascent()), s.text);
         break;
     }
   }

@@ -1,9 +1,11 @@
 // The chart box of the main window beyond the chart's strokes: the tooltip
-// of the day under the pointer and the accessible description.
+// of the day under the pointer, the accessible description, and its lines
+// on a screen at scale factor 2 (this test runs with QT_SCALE_FACTOR=2).
 #include <QAccessible>
 #include <QToolTip>
 #include <QtTest>
 
+#include "biorhythm.h"
 #include "biorythm.h"
 #include "chart_reading.h"
 #include "drawing_box.h"
@@ -72,6 +74,37 @@ class TestChartBox : public QObject {
     QToolTip::hideText();
     QTRY_VERIFY(!QToolTip::isVisible());
     QCOMPARE(c.tooltip_at(180), QString());
+  }
+
+  void lines_at_device_resolution() {
+    Chart c;
+    QVERIFY(QTest::qWaitForWindowExposed(c.form.get()));
+    const QImage image = c.box->grab().toImage();
+    QCOMPARE(image.size(), c.box->size() * 2);
+    const auto device = [&](double x, double y) {
+      return (c.box->to_widget({x, y}) * 2).toPoint();
+    };
+
+    // A quarter into each day, clear of the grid and of where the curves
+    // cross the axis, the axis is the only black down the column: one
+    // device pixel, not a logical pixel scaled up.
+    for (int day = 0; day < 30; ++day) {
+      const QPoint axis = device(12.0 * day + 3, 64);
+      QList<int> rows;
+      for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(axis.x(), y) == QColor(Qt::black)) rows << y;
+      }
+      QCOMPARE(rows, QList<int>{axis.y()});
+    }
+    // The physical curve, drawn last, passes through the device pixel
+    // nearest each of its points, many of them between logical rows.
+    int between_logical_rows = 0;
+    for (int day = 0; day <= 30; ++day) {
+      const QPoint point = device(12.0 * day, rhythm_y(kElapsed + day, 23));
+      QCOMPARE(image.pixelColor(point), QColor(255, 128, 128));
+      between_logical_rows += point.y() % 2;
+    }
+    QVERIFY(between_logical_rows > 5);
   }
 };
 
