@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Norvane");
+  // Lets a Wayland desktop match the windows to the installed entry and icon.
+  QApplication::setDesktopFileName(NORVANE_APP_ID);
   norvane::prepare_application();
 
   norvane::QtServices services;

@@ -64,11 +64,20 @@ QPointF DrawingBox::to_widget(QPointF user) const {
   return QPointF(inner.left() + x * (inner.width() - 1), inner.top() + y * (inner.height() - 1));
 }
 
+QPointF DrawingBox::to_user(QPointF widget) const {
+  const QRect inner = contentsRect();
+  const double x = fraction(widget.x(), inner.left(), inner.left() + inner.width() - 1);
+  const double y = fraction(widget.y(), inner.top(), inner.top() + inner.height() - 1);
+  return QPointF(left_top_.x() + x * (right_bottom_.x() - left_top_.x()),
+                 left_top_.y() + y * (right_bottom_.y() - left_top_.y()));
+}
+
 void DrawingBox::setVisible(bool visible) {
   // Only a hide from code lands here; a minimised or covered window keeps
   // its children visible, and so keeps the drawing.
   if (!visible) strokes_.clear();
   QFrame::setVisible(visible);
+  if (!visible) emit forgotten();
 }
 
 void DrawingBox::paintEvent(QPaintEvent* event) {
@@ -78,22 +87,28 @@ void DrawingBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(contentsRect());
+  // Whole device pixels keep the lines crisp; on a scaled screen they also
+  // place the points finer than whole logical pixels would.
+  const qreal ratio = devicePixelRatioF();
+  const auto snap = [&](QPointF user) {
+    const QPointF device = to_widget(user) * ratio;
+    return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
+  };
   const QFontMetrics metrics(font());
   for (const Stroke& s : strokes_) {
-    // Whole pixels keep the lines crisp and where the tests expect them.
-    const QPoint to = to_widget(s.to).toPoint();
+    const QPointF to = snap(s.to);
     QPen pen(s.color, 1, s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine);
     pen.setCosmetic(true);
     painter.setPen(pen);
     switch (s.kind) {
       case Stroke::Kind::Line:
-        painter.drawLine(to_widget(s.from).toPoint(), to);
+        painter.drawLine(snap(s.from), to);
         break;
       case Stroke::Kind::Point:
         painter.drawPoint(to);
         break;
       case Stroke::Kind::Text:
-        painter.drawText(to.x(), to.y() + metrics.ascent(), s.text);
+        painter.drawText(QPointF(to.x(), to.y() + metrics.ascent()), s.text);
         break;
     }
   }

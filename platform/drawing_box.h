@@ -46,11 +46,16 @@ class DrawingBox : public QFrame {
 
   const std::vector<Stroke>& strokes() const { return strokes_; }
 
-  // Where a user point lands in the widget, in logical pixels.
+  // Where a user point lands in the widget, in logical pixels, and back.
   QPointF to_widget(QPointF user) const;
+  QPointF to_user(QPointF widget) const;
 
   // Hiding from code forgets the drawing; a minimised window does not.
   void setVisible(bool visible) override;
+
+ signals:
+  // Hidden from code: the drawing is gone.
+  void forgotten();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

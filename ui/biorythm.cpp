@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "biorhythm.h"
+#include "chart_readout.h"
 #include "drawing_box.h"
 #include "main_window.h"
 #include "qt_colour.h"
@@ -46,6 +47,7 @@ void draw_biorhythm(bioForm1& form, double elapsed_days, Date start_date) {
     box.setForeColor(to_qcolor(kPromptColour));
     box.Print("「何かキーを押してください」");
   }
+  form.chart_readout->chart_drawn(elapsed_days, start_date);
 }
 
 void set_date_labels(bioForm1& form, Date start_date) {

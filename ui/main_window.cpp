@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app_icon.h"
+#include "chart_readout.h"
 #include "date_picker.h"
 #include "drawing_box.h"
 #include "fonts.h"
@@ -120,6 +121,7 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   set_tab_order();
   connect_mode_handlers();
   connect_command_handlers();
+  set_accessible_texts();
 
   new KeyPressFilter(Text年, [this](int& key) { Text年_KeyPress(key); });
   new KeyPressFilter(Text月, [this](int& key) { Text月_KeyPress(key); });
@@ -194,6 +196,7 @@ void bioForm1::create_chart_controls() {
   sinPicture1->setObjectName("sinPicture1");
   sinPicture1->setGeometry(twips_rect(1200, 1560, 7335, 2775));
   set_back_colour(sinPicture1, rgb(64, 64, 64));
+  chart_readout = new ChartReadout(sinPicture1);
 
   Label19 =
       make_label(this, "Label19", "順調日(正)", twips_rect(240, 2040, 855, 255), Qt::AlignHCenter);

@@ -12,6 +12,7 @@
 #include "flag.h"
 #include "key_entry.h"
 
+class ChartReadout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -73,6 +74,9 @@ class bioForm1 : public QWidget {
   QPushButton* Command実行 = nullptr;
   QPushButton* Command終了 = nullptr;
   QTimer* Timer1 = nullptr;
+
+  // The chart's tooltip and accessible description (chart_readout.h).
+  ChartReadout* chart_readout = nullptr;
 
   // --- State shared by the handlers -------------------------------------
   norvane::Flag demo_flg = norvane::kFalse;
@@ -137,6 +141,7 @@ class bioForm1 : public QWidget {
   void connect_mode_handlers();
   void connect_command_handlers();
   void era_reset(const QString& letter);
+  void set_accessible_texts();  // main_window_accessible.cpp
 
   norvane::KeyStep begin_key(norvane::DateBox box, const QLineEdit* text, const QString& field,
                              int key);
