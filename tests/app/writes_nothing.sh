@@ -64,7 +64,11 @@ click 598 301
 click 192 368                # 操作方法
 manual=$(timeout 10 xdotool search --sync --limit 1 --name '^マニュアル$')
 xdotool mousemove --window "$manual" 268 436 click 1   # 戻る
-sleep 0.3
+# The main window takes no clicks while the manual is open.
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^マニュアル$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
 click 580 368                # 終了
 
 for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
