@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QLineEdit>
+
+#include "date_picker.h"
 #include "drawing_box.h"
 #include "form_fixture.h"
 #include "manual_closer.h"
 #include "text_file.h"
 
-enum Setup { File, Edited, Missing, Directory, Fifo, Device };
+enum Setup { File, Edited, Missing, Directory, Fifo, Device, Dangling };
 
 class TestManual : public QObject {
   Q_OBJECT
@@ -35,8 +38,14 @@ class TestManual : public QObject {
     QTest::newRow("first MiB only")
         << int(File) << (B(1023, 'a') + '\n').repeated(1023) + B(1025, 'b')
         << (QString(1023, 'a') + '\r').repeated(1023) + QString(1024, 'b') + '\r';
-    const char* unreadable[] = {"missing", "directory", "fifo", "device"};
-    for (int s = Missing; s <= Device; ++s)
+    QTest::newRow("empty") << int(File) << B() << "";
+    QTest::newRow("NUL bytes") << int(File) << B("a\0b\n", 4) << QString("a") + QChar(0) + "b\r";
+    QTest::newRow("a 1 MiB line without end")
+        << int(File) << B(1 << 20, 'x') << QString(1 << 20, 'x') + '\r';
+    QTest::newRow("100 MiB") << int(File) << (B(1023, 'x') + '\n').repeated(100 << 10)
+                             << (QString(1023, 'x') + '\r').repeated(1 << 10);
+    const char* unreadable[] = {"missing", "directory", "fifo", "device", "link to nothing"};
+    for (int s = Missing; s <= Dangling; ++s)
       QTest::newRow(unreadable[s - Missing]) << s << B() << QString();
   }
 
@@ -66,6 +75,13 @@ class TestManual : public QObject {
     if (setup == Directory) QVERIFY(QDir(dir.path()).mkdir("BioManual.txt"));
     if (setup == Fifo) QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     if (setup == Device) QVERIFY(QFile::link("/dev/zero", path));
+    if (setup == Dangling) QVERIFY(QFile::link(dir.filePath("nothing"), path));
+    // The user's entry, which no opening may touch.
+    bioForm1& w = *f.form;
+    w.Text年->setText("63");
+    w.Text月->setText("5");
+    w.in_yy = "63";
+    w.DTPicker1->setValue(ymd(1988, 5, 16));
     f.form->sinPicture1->Line({0, 0}, {360, 128});
 
     f.form->操作方法_Click();
@@ -78,6 +94,8 @@ class TestManual : public QObject {
     // Shown again, blank; and the program goes on.
     QVERIFY(!f.form->sinPicture1->isHidden() && f.form->sinPicture1->strokes().empty());
     QCOMPARE(f.services.end_calls, 0);
+    QCOMPARE(w.Text年->text() + w.Text月->text() + w.in_yy, QString("63563"));
+    QCOMPARE(w.DTPicker1->Value(), ymd(1988, 5, 16));
   }
 };
 
