@@ -2,10 +2,9 @@
 // directory.
 #include <sys/stat.h>
 
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <QLineEdit>
 
 #include "date_picker.h"
 #include "drawing_box.h"
