@@ -38,16 +38,10 @@ KeyStep key_step(const KeyContext& c) {
 }
 
 BackspaceOutcome backspace(DateBox box, std::string_view field) {
-  switch (field.size()) {
-    case 2:
-      return {std::string(field.substr(0, 1)), std::nullopt};
-    case 1:
-      return {std::string(), std::nullopt};
-    case 0:
-      return {std::string(), box == DateBox::Day ? DateBox::Month : DateBox::Year};
-    default:
-      return {std::string(field), std::nullopt};
-  }
+  if (field.empty()) return {std::string(), box == DateBox::Day ? DateBox::Month : DateBox::Year};
+  // One or two characters lose the last; a longer field, which entry never
+  // builds, is kept as it is.
+  return {std::string(field.size() <= 2 ? field.substr(0, field.size() - 1) : field), std::nullopt};
 }
 
 bool enter_commits(DateBox box, std::string_view field) {

@@ -218,5 +218,14 @@ class TestFuzz : public QObject {
   }
 };
 
-QTEST_MAIN(TestFuzz)
+int main(int argc, char* argv[]) {
+  // A long run outlasts Qt Test's five minutes for one test function.
+  if (qEnvironmentVariableIsSet("NORVANE_FUZZ_EVENTS") &&
+      !qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+    qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+  }
+  QApplication app(argc, argv);
+  TestFuzz test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_fuzz.moc"
