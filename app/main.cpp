@@ -1,17 +1,5 @@
-#include <QApplication>
-
-#include "application.h"
-#include "main_window.h"
-#include "qt_services.h"
+#include "norvane_main.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Norvane");
-  norvane::prepare_application();
-
-  norvane::QtServices services;
-  bioForm1 form(services);
-  form.Form_Load();
-  form.show();
-  return QApplication::exec();
+  return norvane::norvane_main(argc, argv);
 }
