@@ -1,8 +1,13 @@
 // What one demonstration tick costs: the evaluation, the chart's strokes
-// and labels, and painting the chart box.
+// and labels, and painting the chart box; and what a tick, a scroll step
+// and an Execute click cost with the repaint they cause, against the floor
+// of painting an empty box of the chart's size.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "application.h"
@@ -11,6 +16,7 @@
 #include "date_text.h"
 #include "drawing_box.h"
 #include "fake_services.h"
+#include "floor_reporter.h"
 #include "main_window.h"
 
 namespace {
@@ -23,30 +29,94 @@ struct Form {
   norvane::FakeServices services{day(2026, 12, 6)};
   bioForm1 form{services};
   Form() {
+    services.set_current_dir(NORVANE_ASSETS_DIR);
     form.Form_Load();
     form.Timer1->stop();
   }
 };
 
+// Paints whatever is waiting to be painted, as the event loop would next.
+void repaint_pending() {
+  QCoreApplication::processEvents();
+}
+
+// The window on screen with its first frame painted.
+struct ShownForm : Form {
+  ShownForm() {
+    form.show();
+    for (int i = 0; i < 10; ++i) repaint_pending();
+  }
+};
+
+void BM_EmptyBoxFloor(benchmark::State& state) {
+  ShownForm f;  // the same screen and style as the window's own box
+  norvane::DrawingBox box;
+  box.setGeometry(QRect(QPoint(0, 0), f.form.sinPicture1->size()));
+  box.setPalette(f.form.sinPicture1->palette());
+  box.show();
+  for (int i = 0; i < 10; ++i) repaint_pending();
+  for (auto _ : state) {
+    box.update();
+    repaint_pending();
+  }
+}
+BENCHMARK(BM_EmptyBoxFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_TickWithRepaint(benchmark::State& state) {
+  ShownForm f;
+  for (auto _ : state) {
+    f.form.Timer1_Timer();
+    repaint_pending();
+  }
+}
+BENCHMARK(BM_TickWithRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_ScrollStepWithRepaint(benchmark::State& state) {
+  ShownForm f;
+  QScrollBar& bar = *f.form.HScroll1;
+  for (auto _ : state) {
+    bar.setValue(bar.value() == bar.maximum() ? 0 : bar.value() + 1);
+    repaint_pending();
+  }
+}
+BENCHMARK(BM_ScrollStepWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// Showa 45/6/7 and 45/6/8 in turn, each typed before its click.
+void BM_ExecuteWithRepaint(benchmark::State& state) {
+  ShownForm f;
+  f.form.Text年->setText("45");
+  f.form.Text月->setText("6");
+  bool other = false;
+  for (auto _ : state) {
+    state.PauseTiming();
+    f.form.Text日->setText((other = !other) ? "7" : "8");
+    repaint_pending();
+    state.ResumeTiming();
+    f.form.Command実行->click();
+    repaint_pending();
+  }
+}
+BENCHMARK(BM_ExecuteWithRepaint)->Unit(benchmark::kMicrosecond);
+
 void BM_Tick(benchmark::State& state) {
   Form f;
   for (auto _ : state) f.form.Timer1_Timer();
 }
-BENCHMARK(BM_Tick);
+BENCHMARK(BM_Tick)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawChart(benchmark::State& state) {
   Form f;
   double days = 6808;
   for (auto _ : state) Biorythm::draw_biorhythm(f.form, days++, day(2026, 12, 6));
 }
-BENCHMARK(BM_DrawChart);
+BENCHMARK(BM_DrawChart)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintChart(benchmark::State& state) {
   Form f;
   f.form.Timer1_Timer();
   for (auto _ : state) benchmark::DoNotOptimize(f.form.sinPicture1->grab());
 }
-BENCHMARK(BM_PaintChart);
+BENCHMARK(BM_PaintChart)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseDateText(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(norvane::parse_date_text(" 2008/ 4/ 16"));
@@ -62,7 +132,8 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   norvane::prepare_application();
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  FloorReporter reporter("BM_EmptyBoxFloor");
+  benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
 }

@@ -52,16 +52,24 @@ QImage render_icon(int size) {
   return image;
 }
 
+// Drawn once per size: the application and each window ask for the icon.
+// Images, unlike pixmaps, may outlive the application.
+const QImage& icon_image(int size) {
+  static const QImage small = render_icon(16);
+  static const QImage large = render_icon(32);
+  return size == 16 ? small : large;
+}
+
 }  // namespace
 
 QImage app_icon_image() {
-  return render_icon(32);
+  return icon_image(32);
 }
 
 QIcon app_icon() {
   QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(render_icon(16)));
-  icon.addPixmap(QPixmap::fromImage(app_icon_image()));
+  icon.addPixmap(QPixmap::fromImage(icon_image(16)));
+  icon.addPixmap(QPixmap::fromImage(icon_image(32)));
   return icon;
 }
 

@@ -31,13 +31,18 @@ void DrawingBox::Scale(QPointF left_top, QPointF right_bottom) {
 void DrawingBox::Cls() {
   strokes_.clear();
   current_ = QPointF(0, 0);
-  update();
+  update_drawing();
+}
+
+void DrawingBox::update_drawing() {
+  // Strokes are clipped to the inner area, so the frame never needs it.
+  update(contentsRect());
 }
 
 void DrawingBox::Line(QPointF from, QPointF to) {
   strokes_.push_back({Stroke::Kind::Line, from, to, fore_, style_, {}});
   current_ = to;
-  update();
+  update_drawing();
 }
 
 void DrawingBox::Line(QPointF to) {
@@ -47,12 +52,12 @@ void DrawingBox::Line(QPointF to) {
 void DrawingBox::PSet(QPointF at) {
   strokes_.push_back({Stroke::Kind::Point, at, at, fore_, style_, {}});
   current_ = at;
-  update();
+  update_drawing();
 }
 
 void DrawingBox::Print(const QString& text) {
   strokes_.push_back({Stroke::Kind::Text, current_, current_, fore_, Style::Solid, text});
-  update();
+  update_drawing();
 }
 
 QPointF DrawingBox::to_widget(QPointF user) const {
@@ -81,7 +86,7 @@ void DrawingBox::setVisible(bool visible) {
 }
 
 void DrawingBox::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);
+  if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
   if (strokes_.empty()) return;
 
   QPainter painter(this);
@@ -95,11 +100,16 @@ void DrawingBox::paintEvent(QPaintEvent* event) {
     return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
   };
   const QFontMetrics metrics(font());
+  QPen pen(Qt::NoPen);
   for (const Stroke& s : strokes_) {
     const QPointF to = snap(s.to);
-    QPen pen(s.color, 1, s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
+    // Runs of strokes share a pen; a pen change costs the painter a state change.
+    const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
+    if (pen.color() != s.color || pen.style() != style) {
+      pen = QPen(s.color, 1, style);
+      pen.setCosmetic(true);
+      painter.setPen(pen);
+    }
     switch (s.kind) {
       case Stroke::Kind::Line:
         painter.drawLine(snap(s.from), to);

@@ -61,6 +61,8 @@ class DrawingBox : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void update_drawing();
+
   std::vector<Stroke> strokes_;
   QPointF left_top_{0, 0};
   QPointF right_bottom_{1, 1};

@@ -54,10 +54,14 @@ void set_date_labels(bioForm1& form, Date start_date) {
   const auto strip = date_strip(start_date);
   for (int i = 0; i < kChartDays; ++i) {
     QLabel* label = form.L_date[i];
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText,
-               to_qcolor(strip[i].next_month ? kNextMonthColour : kStartMonthColour));
-    label->setPalette(p);
+    // A new palette costs a resolve and a repaint; the colour changes only
+    // at a month's end.
+    const QColor colour = to_qcolor(strip[i].next_month ? kNextMonthColour : kStartMonthColour);
+    if (label->palette().color(QPalette::WindowText) != colour) {
+      QPalette p = label->palette();
+      p.setColor(QPalette::WindowText, colour);
+      label->setPalette(p);
+    }
     label->setText(QString::number(strip[i].day));
   }
 }

@@ -19,6 +19,7 @@
 #include "fonts.h"
 #include "key_filter.h"
 #include "qt_colour.h"
+#include "static_text_label.h"
 #include "twips.h"
 
 using namespace norvane;
@@ -28,9 +29,11 @@ namespace {
 // Labels are transparent: the window's picture, or the frame's face, shows
 // around their characters. A label too small for its caption in this
 // font grows right and down, so no caption is ever cut off.
-QLabel* make_label(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
-                   Qt::Alignment align = Qt::AlignLeft) {
-  auto* label = new QLabel(caption, parent);
+template <typename Label = StaticTextLabel>
+Label* make_label(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
+                  Qt::Alignment align = Qt::AlignLeft) {
+  auto* label = new Label(parent);
+  label->setText(caption);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(align | Qt::AlignTop);
@@ -209,9 +212,10 @@ void bioForm1::create_chart_controls() {
   set_text_colour(Label20, rgb(255, 128, 0));
 
   for (int i = 0; i < 30; ++i) {
-    L_date[i] =
-        make_label(this, QString("L_date(%1)").arg(i), QString("%1").arg(i + 1, 2, 10, QChar('0')),
-                   twips_rect(1320 + 240 * i, 4440, 255, 255));
+    // Their captions change at every tick, among 31 day numbers.
+    L_date[i] = make_label<StaticTextLabel>(this, QString("L_date(%1)").arg(i),
+                                            QString("%1").arg(i + 1, 2, 10, QChar('0')),
+                                            twips_rect(1320 + 240 * i, 4440, 255, 255));
     set_text_colour(L_date[i], rgb(255, 255, 0));
   }
 

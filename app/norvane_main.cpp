@@ -1,0 +1,26 @@
+#include "norvane_main.h"
+
+#include <QApplication>
+
+#include "application.h"
+#include "main_window.h"
+#include "qt_services.h"
+
+namespace norvane {
+
+int norvane_main(int& argc, char** argv, const std::function<void(QWidget&)>& before_show) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Norvane");
+  // Lets a Wayland desktop match the windows to the installed entry and icon.
+  QApplication::setDesktopFileName(NORVANE_APP_ID);
+  prepare_application();
+
+  QtServices services;
+  bioForm1 form(services);
+  form.Form_Load();
+  if (before_show) before_show(form);
+  form.show();
+  return QApplication::exec();
+}
+
+}  // namespace norvane

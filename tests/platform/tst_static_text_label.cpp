@@ -1,0 +1,65 @@
+// A label that keeps its captions' layouts paints exactly as a QLabel does.
+#include <QtTest>
+
+#include "fonts.h"
+#include "static_text_label.h"
+
+namespace {
+
+template <typename Label>
+QImage rendered(const QString& caption, Qt::Alignment align, QColor colour) {
+  QWidget window;
+  window.resize(200, 60);
+  QPalette p = window.palette();
+  p.setColor(QPalette::Window, QColor(64, 64, 64));
+  window.setPalette(p);
+  auto* label = new Label(&window);
+  label->setText(caption);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(align);
+  label->setGeometry(10, 10, 180, 40);
+  QPalette lp = label->palette();
+  lp.setColor(QPalette::WindowText, colour);
+  label->setPalette(lp);
+  return window.grab().toImage();
+}
+
+}  // namespace
+
+class TestStaticTextLabel : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() {
+    QFont ui;
+    ui.setFamilies(norvane::japanese_gothic_families() << "Sans Serif");
+    ui.setPixelSize(12);
+    QApplication::setFont(ui);
+  }
+
+  void paints_as_a_label_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("align");
+    const int top_left = Qt::AlignLeft | Qt::AlignTop;
+    QTest::newRow("day") << "7" << top_left;
+    QTest::newRow("two digits") << "31" << top_left;
+    QTest::newRow("Japanese") << "ﾊﾞｲｵﾘｽﾞﾑ表示開始日付" << top_left;
+    QTest::newRow("empty") << "" << top_left;
+    QTest::newRow("carriage return") << "月\r日" << top_left;
+    QTest::newRow("two lines") << "身体\n感情" << top_left;
+    QTest::newRow("ampersand") << "A&B" << top_left;
+    QTest::newRow("centred") << "順調日(正)" << int(Qt::AlignHCenter | Qt::AlignTop);
+  }
+  void paints_as_a_label() {
+    QFETCH(QString, caption);
+    QFETCH(int, align);
+    for (const QColor colour : {QColor(255, 128, 128), QColor(255, 255, 128)}) {
+      // Twice: the second paint comes from the kept layout.
+      for (int pass = 0; pass < 2; ++pass)
+        QCOMPARE(rendered<norvane::StaticTextLabel>(caption, Qt::Alignment(align), colour),
+                 rendered<QLabel>(caption, Qt::Alignment(align), colour));
+    }
+  }
+};
+
+QTEST_MAIN(TestStaticTextLabel)
+#include "tst_static_text_label.moc"
