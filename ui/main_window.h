@@ -151,6 +151,9 @@ class bioForm1 : public QWidget {
   // Writes a commit text into DTPicker1, or refuses it: entry locked, the
   // key discarded, the day message where the day does not exist.
   bool commit_birth(const std::string& text, int& key);
+  // The day message for a month of `month_length` days; the key is
+  // discarded and entry locked. Always false.
+  bool refuse_day(int month_length, int& key);
 
   // present_birth for the date DTPicker1 holds, cut out of its date text.
   std::optional<double> present_picker_birth();

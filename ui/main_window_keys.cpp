@@ -65,9 +65,14 @@ bool bioForm1::commit_birth(const std::string& text, int& key) {
     DTPicker1->setValue(verdict.date);
     return true;
   }
-  if (verdict.check == CommitCheck::NoSuchDay) {
-    services_.message_box(QString::fromStdU16String(day_message(verdict.month_length)), "範囲外");
-  }
+  if (verdict.check == CommitCheck::NoSuchDay) return refuse_day(verdict.month_length, key);
+  key = 0;
+  input_flg = kFalse;
+  return false;
+}
+
+bool bioForm1::refuse_day(int month_length, int& key) {
+  services_.message_box(QString::fromStdU16String(day_message(month_length)), "範囲外");
   key = 0;
   input_flg = kFalse;
   return false;
@@ -111,6 +116,11 @@ void bioForm1::Text年_KeyPress(int& KeyAscii) {
 }
 
 void bioForm1::Text月_KeyPress(int& KeyAscii) {
+  const auto commit_month = [&] {
+    if (commit_birth(month_commit(DTPicker1->ValueText(), ascii(in_mm)), KeyAscii)) {
+      Text日->setFocus();
+    }
+  };
   switch (begin_key(DateBox::Month, Text月, in_mm, KeyAscii)) {
     case KeyStep::Backspace:
       return backspace_in(DateBox::Month, in_mm);
@@ -123,9 +133,7 @@ void bioForm1::Text月_KeyPress(int& KeyAscii) {
         input_flg = kFalse;
         return;
       }
-      if (commit_birth(month_commit(DTPicker1->ValueText(), ascii(in_mm)), KeyAscii)) {
-        Text日->setFocus();
-      }
+      commit_month();
       return;
     case KeyStep::Enter:
       if (!enter_commits(DateBox::Month, ascii(in_mm))) return;
@@ -134,9 +142,7 @@ void bioForm1::Text月_KeyPress(int& KeyAscii) {
         return;
       }
       KeyAscii = 0;
-      if (commit_birth(month_commit(DTPicker1->ValueText(), ascii(in_mm)), KeyAscii)) {
-        Text日->setFocus();
-      }
+      commit_month();
       return;
     case KeyStep::Overlong:
       input_flg = kFalse;
@@ -163,9 +169,7 @@ void bioForm1::Text日_KeyPress(int& KeyAscii) {
       const int month = to_int16(val(ascii(Text月->text()))).value_or(0);
       const std::optional<int> length = month_length(year_cnv(Text年->text()), month);
       if (length && day > *length) {
-        services_.message_box(QString::fromStdU16String(day_message(*length)), "範囲外");
-        KeyAscii = 0;
-        input_flg = kFalse;
+        refuse_day(*length, KeyAscii);
         return;
       }
       if (S_H_Check(1) == kFalse) {
