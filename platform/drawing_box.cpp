@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 
 namespace norvane {
 
@@ -12,6 +13,13 @@ namespace {
 // puts everything on the first edge rather than dividing by zero.
 double fraction(double value, double from, double to) {
   return to == from ? 0.0 : (value - from) / (to - from);
+}
+
+// Exactly the same stroke: a fuzzy match could hide a moved curve.
+bool same_stroke(const DrawingBox::Stroke& a, const DrawingBox::Stroke& b) {
+  return a.kind == b.kind && a.from.x() == b.from.x() && a.from.y() == b.from.y() &&
+         a.to.x() == b.to.x() && a.to.y() == b.to.y() && a.color == b.color && a.style == b.style &&
+         a.text == b.text;
 }
 
 }  // namespace
@@ -35,8 +43,13 @@ void DrawingBox::Cls() {
 }
 
 void DrawingBox::update_drawing() {
+  // One request until the next paint: a chart is some hundred strokes.
   // Strokes are clipped to the inner area, so the frame never needs it.
+  if (update_requested_) return;
   update(contentsRect());
+  // Qt drops a request while hidden or not updating, and paints all anew
+  // when either ends.
+  update_requested_ = isVisible() && updatesEnabled();
 }
 
 void DrawingBox::Line(QPointF from, QPointF to) {
@@ -61,9 +74,12 @@ void DrawingBox::Print(const QString& text) {
 }
 
 QPointF DrawingBox::to_widget(QPointF user) const {
+  return to_widget(user, contentsRect());
+}
+
+QPointF DrawingBox::to_widget(QPointF user, const QRect& inner) const {
   // The scale's edges land on the first and last inner pixels, so a stroke
   // drawn right along an edge of the scale stays visible.
-  const QRect inner = contentsRect();
   const double x = fraction(user.x(), left_top_.x(), right_bottom_.x());
   const double y = fraction(user.y(), left_top_.y(), right_bottom_.y());
   return QPointF(inner.left() + x * (inner.width() - 1), inner.top() + y * (inner.height() - 1));
@@ -85,43 +101,126 @@ void DrawingBox::setVisible(bool visible) {
   if (!visible) emit forgotten();
 }
 
+void DrawingBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) texts_.clear();
+  QFrame::changeEvent(event);
+}
+
+std::optional<DrawingBox::BackdropKey> DrawingBox::backdrop_key() const {
+  // Only a picture that lands on whole device pixels over one plain,
+  // opaque background paints exactly as the strokes themselves would.
+  const qreal ratio = devicePixelRatioF();
+  const QBrush& background = palette().brush(backgroundRole());
+  if (ratio != std::round(ratio) || !autoFillBackground() ||
+      background.style() != Qt::SolidPattern || !background.isOpaque()) {
+    return std::nullopt;
+  }
+  return BackdropKey{size(), ratio, background.color(), contentsRect(), left_top_, right_bottom_};
+}
+
+void DrawingBox::render_backdrop(const BackdropKey& key, std::size_t count) {
+  backdrop_ = QImage(qRound(key.size.width() * key.ratio), qRound(key.size.height() * key.ratio),
+                     QImage::Format_RGB32);
+  backdrop_.setDevicePixelRatio(key.ratio);
+  backdrop_.fill(key.background);
+  QPainter painter(&backdrop_);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setClipRect(contentsRect());
+  paint_strokes(painter, 0, count);
+  backdrop_count_ = count;
+  backdrop_key_ = key;
+}
+
+const QStaticText& DrawingBox::text_layout(const QString& text) {
+  auto it = texts_.find(text);
+  if (it == texts_.end()) {
+    if (texts_.size() >= 64) texts_.clear();
+    QStaticText layout(text);
+    layout.setTextFormat(Qt::PlainText);
+    layout.prepare(QTransform(), font());
+    it = texts_.insert(text, layout);
+  }
+  return *it;
+}
+
 void DrawingBox::paintEvent(QPaintEvent* event) {
+  update_requested_ = false;
   if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
   if (strokes_.empty()) return;
+
+  // The strokes this paint shares with the last, up to the first text.
+  std::size_t shared = 0;
+  while (shared < strokes_.size() && shared < painted_.size() &&
+         strokes_[shared].kind != Stroke::Kind::Text &&
+         same_stroke(strokes_[shared], painted_[shared])) {
+    ++shared;
+  }
+  std::size_t from = 0;
+  if (const auto key = backdrop_key()) {
+    const bool usable = backdrop_count_ > 0 && backdrop_count_ <= shared && *key == backdrop_key_;
+    if (!usable) {
+      backdrop_count_ = 0;
+      backdrop_ = QImage();
+      if (shared > 0) render_backdrop(*key, shared);
+    }
+    from = backdrop_count_;
+  }
+  painted_ = strokes_;
 
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(contentsRect());
+  if (from > 0) painter.drawImage(QPointF(0, 0), backdrop_);
+  paint_strokes(painter, from, strokes_.size());
+}
+
+void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t to) {
   // Whole device pixels keep the lines crisp; on a scaled screen they also
   // place the points finer than whole logical pixels would.
+  const QRect inner = contentsRect();
   const qreal ratio = devicePixelRatioF();
   const auto snap = [&](QPointF user) {
-    const QPointF device = to_widget(user) * ratio;
+    const QPointF device = to_widget(user, inner) * ratio;
     return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
   };
-  const QFontMetrics metrics(font());
+  // The baseline stands a whole pixel ascent below the drawing position.
+  const qreal baseline = QFontMetrics(font()).ascent() - QFontMetricsF(font()).ascent();
+  // Runs of lines or points in one pen go to the painter at once, in order.
+  std::vector<QLineF> lines;
+  std::vector<QPointF> points;
+  const auto flush = [&] {
+    if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    if (!points.empty()) painter.drawPoints(points.data(), static_cast<int>(points.size()));
+    lines.clear();
+    points.clear();
+  };
   QPen pen(Qt::NoPen);
-  for (const Stroke& s : strokes_) {
-    const QPointF to = snap(s.to);
-    // Runs of strokes share a pen; a pen change costs the painter a state change.
+  for (std::size_t i = from; i < to; ++i) {
+    const Stroke& s = strokes_[i];
+    const QPointF at = snap(s.to);
     const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
     if (pen.color() != s.color || pen.style() != style) {
+      flush();
       pen = QPen(s.color, 1, style);
       pen.setCosmetic(true);
       painter.setPen(pen);
     }
     switch (s.kind) {
       case Stroke::Kind::Line:
-        painter.drawLine(snap(s.from), to);
+        if (!points.empty()) flush();
+        lines.emplace_back(snap(s.from), at);
         break;
       case Stroke::Kind::Point:
-        painter.drawPoint(to);
+        if (!lines.empty()) flush();
+        points.push_back(at);
         break;
       case Stroke::Kind::Text:
-        painter.drawText(QPointF(to.x(), to.y() + metrics.ascent()), s.text);
+        flush();
+        painter.drawStaticText(QPointF(at.x(), at.y() + baseline), text_layout(s.text));
         break;
     }
   }
+  flush();
 }
 
 }  // namespace norvane

@@ -1,4 +1,7 @@
+#include <QPainter>
 #include <QtTest>
+#include <functional>
+#include <vector>
 
 #include "drawing_box.h"
 
@@ -15,6 +18,25 @@ void set_up_chart(DrawingBox& box) {
   palette.setColor(QPalette::Window, kBackground);
   box.setPalette(palette);
   box.Scale({0, 128}, {360, 0});
+}
+
+// A chart-like drawing: a dotted grid and axis, then one curve.
+void draw_chart(DrawingBox& box, double phase, const QColor& grid = Qt::black) {
+  box.Cls();
+  box.setForeColor(grid);
+  box.setDrawStyle(DrawingBox::Style::Dot);
+  for (int i = 1; i <= 30; ++i) box.Line({12.0 * i, 0}, {12.0 * i, 128});
+  box.setDrawStyle(DrawingBox::Style::Solid);
+  box.Line({0, 64}, {360, 64});
+  box.setForeColor(Qt::red);
+  for (int i = 0; i <= 30; ++i) {
+    const QPointF point(12.0 * i, 64 + 60 * std::sin(phase + i / 3.0));
+    if (i == 0) {
+      box.PSet(point);
+    } else {
+      box.Line(point);
+    }
+  }
 }
 
 QColor pixel(DrawingBox& box, QPointF user) {
@@ -88,6 +110,100 @@ class TestDrawingBox : public QObject {
       box.update();
       QCoreApplication::processEvents();
     }
+  }
+
+  // However the drawing got there, the box shows what a box that draws it
+  // all at once shows.
+  void repaintsMatchAFreshDrawing() {
+    using Step = std::function<void(DrawingBox&)>;
+    const auto chart = [](double phase) { return [=](DrawingBox& b) { draw_chart(b, phase); }; };
+    const Step prompt = [](DrawingBox& b) {
+      b.Print(QStringLiteral("「何かキーを押してください」"));
+    };
+    const struct {
+      const char* name;
+      std::vector<Step> steps;
+    } rows[] = {
+        {"new curves over the same grid", {chart(0), chart(1), chart(2)}},
+        {"the same drawing again", {chart(0), chart(0)}},
+        {"a prompt after the curves", {chart(0), prompt, chart(1), prompt}},
+        {"the grid in another colour",
+         {chart(0), chart(1), [](DrawingBox& b) { draw_chart(b, 1, Qt::white); }}},
+        {"the first grid line moved",
+         {chart(0), chart(1),
+          [](DrawingBox& b) {
+            draw_chart(b, 1);
+            auto rest = b.strokes();
+            b.Cls();
+            b.setDrawStyle(DrawingBox::Style::Dot);
+            b.Line({13, 0}, {13, 128});
+            b.setDrawStyle(DrawingBox::Style::Solid);
+            for (std::size_t i = 1; i < rest.size(); ++i) {
+              b.setForeColor(rest[i].color);
+              b.setDrawStyle(rest[i].style);
+              b.Line(rest[i].from, rest[i].to);
+            }
+          }}},
+        {"a new scale",
+         {chart(0), chart(1),
+          [](DrawingBox& b) {
+            b.Scale({0, 100}, {300, 0});
+          }}},
+        {"a new background",
+         {chart(0), chart(1),
+          [](DrawingBox& b) {
+            QPalette p = b.palette();
+            p.setColor(QPalette::Window, Qt::darkBlue);
+            b.setPalette(p);
+          }}},
+        {"a new size", {chart(0), chart(1), [](DrawingBox& b) { b.resize(400, 150); }}},
+        {"cleared, then drawn again",
+         {chart(0), chart(1), [](DrawingBox& b) { b.Cls(); }, chart(2)}},
+    };
+    for (const auto& row : rows) {
+      DrawingBox box;
+      set_up_chart(box);
+      box.show();
+      for (const Step& step : row.steps) {
+        step(box);
+        QCoreApplication::processEvents();
+      }
+      DrawingBox fresh;
+      fresh.resize(box.size());
+      fresh.setPalette(box.palette());
+      fresh.Scale(box.ScaleLeftTop(), box.ScaleRightBottom());
+      for (const auto& s : box.strokes()) {
+        fresh.setForeColor(s.color);
+        fresh.setDrawStyle(s.style);
+        if (s.kind == DrawingBox::Stroke::Kind::Line) fresh.Line(s.from, s.to);
+        if (s.kind == DrawingBox::Stroke::Kind::Point) fresh.PSet(s.to);
+        if (s.kind == DrawingBox::Stroke::Kind::Text) fresh.Print(s.text);
+      }
+      QVERIFY2(box.grab().toImage() == fresh.grab().toImage(), row.name);
+    }
+  }
+
+  // Text stands with its baseline a whole ascent below the drawing position.
+  void textStandsWhereDrawTextPutsIt() {
+    DrawingBox box;
+    set_up_chart(box);
+    box.setForeColor(Qt::yellow);
+    box.PSet({140, 70});
+    box.Print(QStringLiteral("「何かキーを押してください」"));
+    const QImage drawn = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage expected(box.size(), QImage::Format_RGB32);
+    expected.fill(kBackground);
+    QPainter painter(&expected);
+    const QPointF at = box.to_widget({140, 70}).toPoint();
+    painter.setPen(Qt::yellow);
+    painter.setFont(box.font());
+    painter.drawPoint(at);
+    painter.drawText(QPointF(at.x(), at.y() + QFontMetrics(box.font()).ascent()),
+                     QStringLiteral("「何かキーを押してください」"));
+    painter.end();
+    const QRect inner = box.contentsRect();
+    QCOMPARE(drawn.copy(inner), expected.copy(inner));
   }
 
   void dottedLineHasGaps() {
