@@ -217,6 +217,10 @@ void bioForm1::create_chart_controls() {
                                             QString("%1").arg(i + 1, 2, 10, QChar('0')),
                                             twips_rect(1320 + 240 * i, 4440, 255, 255));
     set_text_colour(L_date[i], rgb(255, 255, 0));
+    // Each label is a pixel wider than the strip's pitch and a pixel taller
+    // than the gap to the row below; its caption lies within both, so a new
+    // day repaints neither its neighbour, the scroll bar, nor that row.
+    L_date[i]->setMask(QRect(0, 0, px(240), px(4680 - 4440)));
   }
 
   HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -231,6 +235,8 @@ void bioForm1::create_chart_controls() {
 
 void bioForm1::create_result_controls() {
   Label6 = make_label(this, "Label6", "ﾊﾞｲｵﾘｽﾞﾑ表示開始日付", twips_rect(240, 4680, 1935, 255));
+  // Its last row lies on DTPicker2, which repaints at every tick.
+  Label6->setMask(QRect(0, 0, Label6->width(), px(4920 - 4680)));
   Label1 = make_label(this, "Label1", "生まれてから現在まで", twips_rect(2400, 4680, 1815, 255));
   Label日数 = make_label(this, "Label日数", "", twips_rect(4200, 4680, 1215, 255));
   Label10 = make_label(this, "Label10", "生まれた曜日", twips_rect(5640, 4680, 1095, 255));

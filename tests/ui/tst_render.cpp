@@ -59,6 +59,41 @@ class TestRender : public QObject {
     QVERIFY(checked > 50);
   }
 
+  // Labels masked off where they overlap a neighbour lose no ink of any
+  // caption they can show: drawn unmasked, all of it falls in the mask.
+  void masked_captions_keep_their_ink() {
+    FormFixture f;
+    int checked = 0;
+    for (QLabel* label : f.form->findChildren<QLabel*>()) {
+      if (label->mask().isEmpty()) continue;
+      QStringList captions{label->text()};
+      if (label->objectName().startsWith("L_date")) {
+        for (int day = 1; day <= 31; ++day) captions << QString::number(day);
+      }
+      for (const QString& caption : captions) {
+        QLabel copy(caption);
+        copy.setFont(label->font());
+        copy.setPalette(label->palette());
+        copy.setAlignment(label->alignment());
+        copy.resize(label->size());
+        QImage ink(label->size(), QImage::Format_ARGB32_Premultiplied);
+        ink.fill(Qt::transparent);
+        copy.render(&ink, QPoint(), QRegion(), QWidget::DrawChildren);
+        for (int y = 0; y < ink.height(); ++y) {
+          for (int x = 0; x < ink.width(); ++x) {
+            if (qAlpha(ink.pixel(x, y)) == 0) continue;
+            QVERIFY2(
+                label->mask().contains(QPoint(x, y)),
+                qPrintable(
+                    QString("%1 \"%2\" at %3,%4").arg(label->objectName(), caption).arg(x).arg(y)));
+          }
+        }
+      }
+      ++checked;
+    }
+    QCOMPARE(checked, 31);
+  }
+
   // The shipped manual shows whole: inside the label, and none of it in the
   // corner under 戻る (the label drawn alone, without the button).
   void shipped_manual_fits() {
