@@ -28,6 +28,13 @@ DrawingBox::DrawingBox(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
   setAutoFillBackground(true);
+  update_opaque();
+}
+
+void DrawingBox::update_opaque() {
+  // An opaque box fills its own background: where a kept picture covers
+  // the inner area, filling it first as Qt would is wasted.
+  setAttribute(Qt::WA_OpaquePaintEvent, palette().brush(backgroundRole()).isOpaque());
 }
 
 void DrawingBox::Scale(QPointF left_top, QPointF right_bottom) {
@@ -103,6 +110,7 @@ void DrawingBox::setVisible(bool visible) {
 
 void DrawingBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) texts_.clear();
+  if (event->type() == QEvent::PaletteChange) update_opaque();
   QFrame::changeEvent(event);
 }
 
@@ -111,7 +119,7 @@ std::optional<DrawingBox::BackdropKey> DrawingBox::backdrop_key() const {
   // opaque background paints exactly as the strokes themselves would.
   const qreal ratio = devicePixelRatioF();
   const QBrush& background = palette().brush(backgroundRole());
-  if (ratio != std::round(ratio) || !autoFillBackground() ||
+  if (ratio != std::round(ratio) || !testAttribute(Qt::WA_OpaquePaintEvent) ||
       background.style() != Qt::SolidPattern || !background.isOpaque()) {
     return std::nullopt;
   }
@@ -145,9 +153,6 @@ const QStaticText& DrawingBox::text_layout(const QString& text) {
 
 void DrawingBox::paintEvent(QPaintEvent* event) {
   update_requested_ = false;
-  if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
-  if (strokes_.empty()) return;
-
   // The strokes this paint shares with the last, up to the first text.
   std::size_t shared = 0;
   while (shared < strokes_.size() && shared < painted_.size() &&
@@ -156,7 +161,7 @@ void DrawingBox::paintEvent(QPaintEvent* event) {
     ++shared;
   }
   std::size_t from = 0;
-  if (const auto key = backdrop_key()) {
+  if (const auto key = backdrop_key(); key && !strokes_.empty()) {
     const bool usable = backdrop_count_ > 0 && backdrop_count_ <= shared && *key == backdrop_key_;
     if (!usable) {
       backdrop_count_ = 0;
@@ -165,7 +170,16 @@ void DrawingBox::paintEvent(QPaintEvent* event) {
     }
     from = backdrop_count_;
   }
-  painted_ = strokes_;
+  if (!strokes_.empty()) painted_ = strokes_;
+
+  if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+    QRegion fill = event->region();
+    if (from > 0) fill -= contentsRect();
+    QPainter painter(this);
+    for (const QRect& r : fill) painter.fillRect(r, palette().brush(backgroundRole()));
+  }
+  if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
+  if (strokes_.empty()) return;
 
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);

@@ -79,6 +79,7 @@ class DrawingBox : public QFrame {
   };
 
   void update_drawing();
+  void update_opaque();
   QPointF to_widget(QPointF user, const QRect& inner) const;
   std::optional<BackdropKey> backdrop_key() const;
   void paint_strokes(QPainter& painter, std::size_t from, std::size_t to);
