@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
+#include <chrono>
 
 #include "app_icon.h"
 #include "qt_date.h"
@@ -14,7 +15,15 @@
 namespace norvane {
 
 Date QtServices::today() const {
-  return from_qdate(QDate::currentDate());
+  // Reading the local date re-reads the time zone file each time, and a
+  // demonstration tick asks several times. Kept for a second: the calls of
+  // one tick agree, and a new day shows within a second of midnight.
+  const auto now = std::chrono::steady_clock::now();
+  if (!today_ || now - today_read_ >= std::chrono::seconds(1)) {
+    today_ = from_qdate(QDate::currentDate());
+    today_read_ = now;
+  }
+  return *today_;
 }
 
 void QtServices::message_box(const QString& text, const QString& caption) {

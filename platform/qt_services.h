@@ -1,4 +1,7 @@
 #pragma once
+#include <chrono>
+#include <optional>
+
 #include "services.h"
 
 namespace norvane {
@@ -18,6 +21,10 @@ class QtServices final : public Services {
   static PictureResult load_picture_file(const QString& path);
   // The longest side a picture is decoded at, in pixels.
   static constexpr int kMaxPictureSide = 4096;
+
+ private:
+  mutable std::optional<Date> today_;
+  mutable std::chrono::steady_clock::time_point today_read_;
 };
 
 }  // namespace norvane
