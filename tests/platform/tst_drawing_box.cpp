@@ -129,21 +129,6 @@ class TestDrawingBox : public QObject {
         {"a prompt after the curves", {chart(0), prompt, chart(1), prompt}},
         {"the grid in another colour",
          {chart(0), chart(1), [](DrawingBox& b) { draw_chart(b, 1, Qt::white); }}},
-        {"the first grid line moved",
-         {chart(0), chart(1),
-          [](DrawingBox& b) {
-            draw_chart(b, 1);
-            auto rest = b.strokes();
-            b.Cls();
-            b.setDrawStyle(DrawingBox::Style::Dot);
-            b.Line({13, 0}, {13, 128});
-            b.setDrawStyle(DrawingBox::Style::Solid);
-            for (std::size_t i = 1; i < rest.size(); ++i) {
-              b.setForeColor(rest[i].color);
-              b.setDrawStyle(rest[i].style);
-              b.Line(rest[i].from, rest[i].to);
-            }
-          }}},
         {"a new scale",
          {chart(0), chart(1),
           [](DrawingBox& b) {
