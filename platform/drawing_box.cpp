@@ -117,10 +117,11 @@ void DrawingBox::changeEvent(QEvent* event) {
 std::optional<DrawingBox::BackdropKey> DrawingBox::backdrop_key() const {
   // Only a picture that lands on whole device pixels over one plain,
   // opaque background paints exactly as the strokes themselves would.
+  // (The box is opaque exactly when its background brush is.)
   const qreal ratio = devicePixelRatioF();
   const QBrush& background = palette().brush(backgroundRole());
   if (ratio != std::round(ratio) || !testAttribute(Qt::WA_OpaquePaintEvent) ||
-      background.style() != Qt::SolidPattern || !background.isOpaque()) {
+      background.style() != Qt::SolidPattern) {
     return std::nullopt;
   }
   return BackdropKey{size(), ratio, background.color(), contentsRect(), left_top_, right_bottom_};
