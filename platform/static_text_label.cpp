@@ -4,37 +4,131 @@
 #include <QPainter>
 #include <QStaticText>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace norvane {
 
 namespace {
 
-// Layouts shared by all such labels, per font; a few fonts and a few
-// dozen captions at most. Fonts are compared, not keyed: a font's key is
-// built afresh as a long string at every call.
-const QStaticText& layout_of(const QString& text, const QFont& font) {
-  struct Layouts {
-    QFont font;
-    QHash<QString, QStaticText> texts;
-  };
-  static std::vector<Layouts> cache;
-  auto fonts =
-      std::find_if(cache.begin(), cache.end(), [&](const Layouts& l) { return l.font == font; });
-  if (fonts == cache.end()) {
+// A caption's ink, laid out and drawn once: a label then paints it in one
+// blit instead of blending each glyph again. With plain grey antialiasing,
+// drawing the glyphs on a clear image and blending that gives the very
+// pixels of drawing them in place; each font is checked for that first.
+struct Ink {
+  QRgb colour;
+  QSize size;  // device pixels
+  QPointF origin;
+  QImage image;
+};
+
+// Shared by all such labels, per font; a few fonts and a few dozen
+// captions at most. Fonts are compared, not keyed: a font's key is built
+// afresh as a long string at every call.
+struct Captions {
+  QFont font;
+  QHash<QString, QStaticText> layouts;
+  QHash<QString, std::vector<Ink>> inks;
+  std::optional<bool> ink_exact;
+};
+
+Captions& captions_of(const QFont& font) {
+  static std::vector<Captions> cache;
+  auto it =
+      std::find_if(cache.begin(), cache.end(), [&](const Captions& c) { return c.font == font; });
+  if (it == cache.end()) {
     if (cache.size() >= 8) cache.clear();
-    fonts = cache.insert(cache.end(), {font, {}});
-  }
-  QHash<QString, QStaticText>& layouts = fonts->texts;
-  auto it = layouts.find(text);
-  if (it == layouts.end()) {
-    if (layouts.size() >= 256) layouts.clear();
-    QStaticText layout(text);
-    layout.setTextFormat(Qt::PlainText);
-    layout.prepare(QTransform(), font);
-    it = layouts.insert(text, layout);
+    it = cache.insert(cache.end(), {font, {}, {}, {}});
   }
   return *it;
+}
+
+const QStaticText& layout_of(Captions& captions, const QString& text) {
+  auto it = captions.layouts.find(text);
+  if (it == captions.layouts.end()) {
+    if (captions.layouts.size() >= 256) captions.layouts.clear();
+    QStaticText layout(text);
+    layout.setTextFormat(Qt::PlainText);
+    layout.prepare(QTransform(), captions.font);
+    it = captions.layouts.insert(text, layout);
+  }
+  return *it;
+}
+
+// Draws a sample in place, as a label on screen does: whether glyphs are
+// blended with subpixel or gamma-corrected antialiasing is decided for a
+// widget's painter by what it paints on.
+class InPlace : public QWidget {
+ public:
+  InPlace(const QStaticText& text, QColor colour) : text_(text), colour_(colour) { resize(96, 32); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(colour_, 1));
+    painter.drawStaticText(QPointF(1, 1), text_);
+  }
+
+ private:
+  const QStaticText& text_;
+  QColor colour_;
+};
+
+// Every shade of every channel, for glyphs to be blended on.
+QImage backdrop(QImage::Format format) {
+  QImage image(96, 32, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      line[x] = qRgb((x * 37 + y) % 256, (x * 11 + y * 53) % 256, (y * 29 + x) % 256);
+  }
+  return image.convertToFormat(format);
+}
+
+bool ink_is_exact(Captions& captions) {
+  if (captions.ink_exact) return *captions.ink_exact;
+  const QStaticText& sample = layout_of(captions, QStringLiteral("0123456789日"));
+  bool exact = true;
+  for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+    for (const QColor colour : {QColor(255, 255, 0), QColor(32, 160, 224)}) {
+      QImage ink(96, 32, QImage::Format_ARGB32_Premultiplied);
+      ink.fill(Qt::transparent);
+      {
+        QPainter painter(&ink);
+        painter.setPen(QPen(colour, 1));
+        painter.drawStaticText(QPointF(1, 1), sample);
+      }
+      QImage blended = backdrop(format);
+      QPainter(&blended).drawImage(0, 0, ink);
+      QImage in_place = backdrop(format);
+      InPlace(sample, colour).render(&in_place, QPoint(), QRegion(), QWidget::RenderFlags());
+      exact = exact && blended == in_place;
+    }
+  }
+  captions.ink_exact = exact;
+  return exact;
+}
+
+const QImage& ink_of(Captions& captions, const QString& text, QRgb colour, QSize size,
+                     QPointF origin, int ratio) {
+  if (captions.inks.size() >= 256) captions.inks.clear();
+  std::vector<Ink>& inks = captions.inks[text];
+  const QSize device = size * ratio;
+  auto it = std::find_if(inks.begin(), inks.end(), [&](const Ink& ink) {
+    return ink.colour == colour && ink.size == device && ink.origin == origin;
+  });
+  if (it == inks.end()) {
+    if (inks.size() >= 8) inks.clear();
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor::fromRgba(colour), 1));
+    painter.drawStaticText(origin, layout_of(captions, text));
+    painter.end();
+    it = inks.insert(inks.end(), {colour, device, origin, image});
+  }
+  return it->image;
 }
 
 // Line breaks, carriage returns and '&' are laid out by QLabel's own rules.
@@ -61,8 +155,22 @@ void StaticTextLabel::paintEvent(QPaintEvent* event) {
   }
   if (caption.isEmpty()) return;
   QPainter painter(this);
-  painter.setPen(QPen(palette().brush(foregroundRole()), 1));
-  painter.drawStaticText(contentsRect().topLeft(), layout_of(caption, font()));
+  Captions& captions = captions_of(font());
+  const QBrush& pen = palette().brush(foregroundRole());
+  const QPointF origin = contentsRect().topLeft();
+  // The kept ink lands on whole device pixels only at a whole ratio.
+  const qreal ratio = devicePixelRatioF();
+  const int whole = qRound(ratio);
+  // A label's first paint, at start-up, draws in place and keeps nothing.
+  if (painted_ && pen.style() == Qt::SolidPattern && whole == ratio && whole > 0 &&
+      ink_is_exact(captions)) {
+    painter.drawImage(QPointF(0, 0),
+                      ink_of(captions, caption, pen.color().rgba(), size(), origin, whole));
+    return;
+  }
+  painted_ = true;
+  painter.setPen(QPen(pen, 1));
+  painter.drawStaticText(origin, layout_of(captions, caption));
 }
 
 }  // namespace norvane

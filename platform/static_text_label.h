@@ -1,7 +1,7 @@
 #pragma once
-// A plain-text label that lays out each caption once and keeps it, so a
-// label whose caption changes often among a few values (the date strip's
-// day numbers) paints without shaping its text again.
+// A plain-text label that lays out and draws each caption once and keeps
+// it, so a label whose caption changes often among a few values (the date
+// strip's day numbers) paints without shaping or blending its text again.
 #include <QLabel>
 
 namespace norvane {
@@ -12,6 +12,9 @@ class StaticTextLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool painted_ = false;
 };
 
 }  // namespace norvane

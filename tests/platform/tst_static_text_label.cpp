@@ -1,4 +1,5 @@
-// A label that keeps its captions' layouts paints exactly as a QLabel does.
+// A label that keeps its captions' layouts and ink paints exactly as a
+// QLabel does.
 #include <QtTest>
 
 #include "fonts.h"
@@ -21,6 +22,7 @@ QImage rendered(const QString& caption, Qt::Alignment align, QColor colour) {
   QPalette lp = label->palette();
   lp.setColor(QPalette::WindowText, colour);
   label->setPalette(lp);
+  window.grab();  // a label's first paint draws in place; later ones blit
   return window.grab().toImage();
 }
 
