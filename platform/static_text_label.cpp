@@ -29,8 +29,12 @@ struct Captions {
   QFont font;
   QHash<QString, QStaticText> layouts;
   QHash<QString, std::vector<Ink>> inks;
+  qsizetype ink_bytes = 0;
   std::optional<bool> ink_exact;
 };
+
+// Enough for the date strip's 31 days in two colours at twice the density.
+constexpr qsizetype kInkBudget = 1 << 20;
 
 Captions& captions_of(const QFont& font) {
   static std::vector<Captions> cache;
@@ -38,7 +42,7 @@ Captions& captions_of(const QFont& font) {
       std::find_if(cache.begin(), cache.end(), [&](const Captions& c) { return c.font == font; });
   if (it == cache.end()) {
     if (cache.size() >= 8) cache.clear();
-    it = cache.insert(cache.end(), {font, {}, {}, {}});
+    it = cache.insert(cache.end(), {font, {}, {}, 0, {}});
   }
   return *it;
 }
@@ -74,6 +78,17 @@ class InPlace : public QWidget {
   QColor colour_;
 };
 
+// The glyphs alone, on a clear image.
+QImage drawn_clear(const QStaticText& text, QColor colour, QSize size, QPointF origin, int ratio) {
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setPen(QPen(colour, 1));
+  painter.drawStaticText(origin, text);
+  return image;
+}
+
 // Every shade of every channel, for glyphs to be blended on.
 QImage backdrop(QImage::Format format) {
   QImage image(96, 32, QImage::Format_RGB32);
@@ -91,13 +106,7 @@ bool ink_is_exact(Captions& captions) {
   bool exact = true;
   for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
     for (const QColor colour : {QColor(255, 255, 0), QColor(32, 160, 224)}) {
-      QImage ink(96, 32, QImage::Format_ARGB32_Premultiplied);
-      ink.fill(Qt::transparent);
-      {
-        QPainter painter(&ink);
-        painter.setPen(QPen(colour, 1));
-        painter.drawStaticText(QPointF(1, 1), sample);
-      }
+      const QImage ink = drawn_clear(sample, colour, QSize(96, 32), QPointF(1, 1), 1);
       QImage blended = backdrop(format);
       QPainter(&blended).drawImage(0, 0, ink);
       QImage in_place = backdrop(format);
@@ -111,24 +120,24 @@ bool ink_is_exact(Captions& captions) {
 
 const QImage& ink_of(Captions& captions, const QString& text, QRgb colour, QSize size,
                      QPointF origin, int ratio) {
-  if (captions.inks.size() >= 256) captions.inks.clear();
-  std::vector<Ink>& inks = captions.inks[text];
   const QSize device = size * ratio;
-  auto it = std::find_if(inks.begin(), inks.end(), [&](const Ink& ink) {
+  std::vector<Ink>* inks = &captions.inks[text];
+  const auto kept = std::find_if(inks->begin(), inks->end(), [&](const Ink& ink) {
     return ink.colour == colour && ink.size == device && ink.origin == origin;
   });
-  if (it == inks.end()) {
-    if (inks.size() >= 8) inks.clear();
-    QImage image(device, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setPen(QPen(QColor::fromRgba(colour), 1));
-    painter.drawStaticText(origin, layout_of(captions, text));
-    painter.end();
-    it = inks.insert(inks.end(), {colour, device, origin, image});
+  if (kept != inks->end()) return kept->image;
+  // Bounded in bytes: wide labels whose captions rarely repeat (days lived,
+  // the cycle note) must not pile up.
+  const qsizetype bytes = qsizetype(device.width()) * device.height() * 4;
+  if (captions.ink_bytes + bytes > kInkBudget) {
+    captions.inks.clear();
+    captions.ink_bytes = 0;
+    inks = &captions.inks[text];
   }
-  return it->image;
+  captions.ink_bytes += bytes;
+  const QImage image =
+      drawn_clear(layout_of(captions, text), QColor::fromRgba(colour), size, origin, ratio);
+  return inks->insert(inks->end(), {colour, device, origin, image})->image;
 }
 
 // Line breaks, carriage returns and '&' are laid out by QLabel's own rules.
