@@ -61,6 +61,16 @@ class TestStaticTextLabel : public QObject {
                  rendered<QLabel>(caption, Qt::Alignment(align), colour));
     }
   }
+
+  // Wide captions that never repeat outgrow the kept ink, which starts
+  // over; every paint must still be right.
+  void paints_as_a_label_past_the_kept_ink() {
+    for (int days = 10000; days < 10060; ++days) {
+      const QString caption = QString::number(days) + "日";
+      QCOMPARE(rendered<norvane::StaticTextLabel>(caption, Qt::AlignLeft | Qt::AlignTop, Qt::white),
+               rendered<QLabel>(caption, Qt::AlignLeft | Qt::AlignTop, Qt::white));
+    }
+  }
 };
 
 QTEST_MAIN(TestStaticTextLabel)
