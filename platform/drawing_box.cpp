@@ -5,6 +5,8 @@
 #include <QPen>
 #include <cmath>
 
+#include "kept_ink.h"
+
 namespace norvane {
 
 namespace {
@@ -109,7 +111,6 @@ void DrawingBox::setVisible(bool visible) {
 }
 
 void DrawingBox::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) texts_.clear();
   if (event->type() == QEvent::PaletteChange) update_opaque();
   QFrame::changeEvent(event);
 }
@@ -138,18 +139,6 @@ void DrawingBox::render_backdrop(const BackdropKey& key, std::size_t count) {
   paint_strokes(painter, 0, count);
   backdrop_count_ = count;
   backdrop_key_ = key;
-}
-
-const QStaticText& DrawingBox::text_layout(const QString& text) {
-  auto it = texts_.find(text);
-  if (it == texts_.end()) {
-    if (texts_.size() >= 64) texts_.clear();
-    QStaticText layout(text);
-    layout.setTextFormat(Qt::PlainText);
-    layout.prepare(QTransform(), font());
-    it = texts_.insert(text, layout);
-  }
-  return *it;
 }
 
 void DrawingBox::paintEvent(QPaintEvent* event) {
@@ -194,12 +183,16 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
   // place the points finer than whole logical pixels would.
   const QRect inner = contentsRect();
   const qreal ratio = devicePixelRatioF();
+  const int whole = qRound(ratio);
   const auto snap = [&](QPointF user) {
     const QPointF device = to_widget(user, inner) * ratio;
     return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
   };
   // The baseline stands a whole pixel ascent below the drawing position.
   const qreal baseline = QFontMetrics(font()).ascent() - QFontMetricsF(font()).ascent();
+  // The first paint with text, at start-up, draws it in place and keeps
+  // nothing.
+  const bool keep_ink = text_painted_;
   // Runs of lines or points in one pen go to the painter at once, in order.
   std::vector<QLineF> lines;
   std::vector<QPointF> points;
@@ -229,10 +222,19 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
         if (!lines.empty()) flush();
         points.push_back(at);
         break;
-      case Stroke::Kind::Text:
+      case Stroke::Kind::Text: {
         flush();
-        painter.drawStaticText(QPointF(at.x(), at.y() + baseline), text_layout(s.text));
+        const FreeInk ink = keep_ink && whole == ratio
+                                ? kept_free_ink(font(), s.text, s.color.rgba(), baseline, whole)
+                                : FreeInk{};
+        if (ink.image) {
+          painter.drawImage(at - QPointF(ink.lead), *ink.image);
+        } else {
+          painter.drawStaticText(QPointF(at.x(), at.y() + baseline), kept_layout(font(), s.text));
+        }
+        text_painted_ = true;
         break;
+      }
     }
   }
   flush();

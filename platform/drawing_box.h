@@ -4,10 +4,8 @@
 // drawing again; hiding it from code and showing it again leaves it blank.
 #include <QColor>
 #include <QFrame>
-#include <QHash>
 #include <QImage>
 #include <QPointF>
-#include <QStaticText>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -84,7 +82,6 @@ class DrawingBox : public QFrame {
   std::optional<BackdropKey> backdrop_key() const;
   void paint_strokes(QPainter& painter, std::size_t from, std::size_t to);
   void render_backdrop(const BackdropKey& key, std::size_t count);
-  const QStaticText& text_layout(const QString& text);
 
   std::vector<Stroke> strokes_;
   QPointF left_top_{0, 0};
@@ -100,7 +97,7 @@ class DrawingBox : public QFrame {
   QImage backdrop_;
   std::size_t backdrop_count_ = 0;
   BackdropKey backdrop_key_;
-  QHash<QString, QStaticText> texts_;
+  bool text_painted_ = false;
   bool update_requested_ = false;
 };
 

@@ -120,6 +120,11 @@ class TestDrawingBox : public QObject {
     const Step prompt = [](DrawingBox& b) {
       b.Print(QStringLiteral("「何かキーを押してください」"));
     };
+    const Step cut_prompt = [&](DrawingBox& b) {
+      draw_chart(b, 0);
+      b.PSet({300, 4});
+      prompt(b);
+    };
     const struct {
       const char* name;
       std::vector<Step> steps;
@@ -127,6 +132,7 @@ class TestDrawingBox : public QObject {
         {"new curves over the same grid", {chart(0), chart(1), chart(2)}},
         {"the same drawing again", {chart(0), chart(0)}},
         {"a prompt after the curves", {chart(0), prompt, chart(1), prompt}},
+        {"a prompt cut by the edge", {cut_prompt, cut_prompt}},
         {"the grid in another colour",
          {chart(0), chart(1), [](DrawingBox& b) { draw_chart(b, 1, Qt::white); }}},
         {"a new scale",
