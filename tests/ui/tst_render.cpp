@@ -5,10 +5,14 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRawFont>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextLayout>
 #include <QtTest>
+#include <functional>
 
 #include "caption_label.h"
 #include "date_picker.h"
@@ -92,6 +96,41 @@ class TestRender : public QObject {
       ++checked;
     }
     QCOMPARE(checked, 31);
+  }
+
+  // What the window's partial repaints leave on screen is what painting
+  // it all afresh shows: no stale pixels where an update fell short.
+  void screen_matches_a_full_render() {
+    FormFixture f;
+    bioForm1& w = *f.form;
+    f.services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
+    w.Form_Load();
+    w.Timer1->stop();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const struct {
+      const char* name;
+      int times;
+      std::function<void()> step;
+    } rows[] = {
+        {"demonstration ticks", 40, [&] { w.Timer1_Timer(); }},
+        {"Execute", 2,
+         [&] {
+           w.Text年->setText("45");
+           w.Text月->setText("6");
+           w.Text日->setText("7");
+           w.Command実行->click();
+         }},
+        {"scroll steps", 5, [&] { w.HScroll1->setValue(w.HScroll1->value() + 1); }},
+    };
+    for (const auto& row : rows) {
+      for (int i = 0; i < row.times; ++i) {
+        row.step();
+        QCoreApplication::processEvents();
+      }
+      const QImage shown = w.screen()->grabWindow(w.winId()).toImage();
+      QVERIFY2(shown == w.grab().toImage().convertToFormat(shown.format()), row.name);
+    }
   }
 
   // The shipped manual shows whole: inside the label, and none of it in the
