@@ -37,6 +37,14 @@ struct FormFixture {
     // The demonstration is driven tick by tick from the tests.
     form->Timer1->stop();
   }
+
+  // Starts the window as the program does, on the shipped data files,
+  // with the demonstration left to the test.
+  void load() {
+    services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
+    form->Form_Load();
+    form->Timer1->stop();
+  }
 };
 
 inline void prepare_test_application() {

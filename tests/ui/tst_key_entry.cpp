@@ -164,10 +164,8 @@ class TestKeyEntry : public QObject {
     QFETCH(bool, locked);
 
     FormFixture f;
-    f.services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
     bioForm1& w = *f.form;
-    w.Form_Load();
-    w.Timer1->stop();
+    f.load();
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -80,9 +80,7 @@ class TestModes : public QObject {
     FormFixture f;
     ManualCloser closer;
     bioForm1& w = *f.form;
-    f.services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
-    w.Form_Load();
-    w.Timer1->stop();
+    f.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // A half-typed Showa date, the entry locked.

@@ -26,9 +26,7 @@ class TestRender : public QObject {
 
   void captions_have_glyphs() {
     FormFixture f;
-    f.services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
-    f.form->Form_Load();
-    f.form->Timer1->stop();
+    f.load();
     f.form->Timer1_Timer();
     f.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
@@ -103,9 +101,7 @@ class TestRender : public QObject {
   void screen_matches_a_full_render() {
     FormFixture f;
     bioForm1& w = *f.form;
-    f.services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
-    w.Form_Load();
-    w.Timer1->stop();
+    f.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const struct {
