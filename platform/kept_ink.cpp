@@ -164,6 +164,12 @@ const Bounds& bounds_of(Captions& captions, const QString& text) {
   return *it;
 }
 
+const QImage* exact_ink(Captions& captions, const QString& text, QRgb colour, QSize size,
+                        QPointF origin, int ratio) {
+  if (qAlpha(colour) != 255 || ratio < 1 || !ink_is_exact(captions)) return nullptr;
+  return &ink_of(captions, text, colour, size, origin, ratio);
+}
+
 }  // namespace
 
 const QStaticText& kept_layout(const QFont& font, const QString& text) {
@@ -172,14 +178,14 @@ const QStaticText& kept_layout(const QFont& font, const QString& text) {
 
 const QImage* kept_ink(const QFont& font, const QString& text, QRgb colour, QSize size,
                        QPointF origin, int ratio) {
-  Captions& captions = captions_of(font);
-  if (qAlpha(colour) != 255 || ratio < 1 || !ink_is_exact(captions)) return nullptr;
-  return &ink_of(captions, text, colour, size, origin, ratio);
+  return exact_ink(captions_of(font), text, colour, size, origin, ratio);
 }
 
 FreeInk kept_free_ink(const QFont& font, const QString& text, QRgb colour, qreal rise, int ratio) {
-  const Bounds bounds = bounds_of(captions_of(font), text);
-  return {kept_ink(font, text, colour, bounds.size, QPointF(bounds.lead) + QPointF(0, rise), ratio),
+  Captions& captions = captions_of(font);
+  const Bounds bounds = bounds_of(captions, text);
+  return {exact_ink(captions, text, colour, bounds.size, QPointF(bounds.lead) + QPointF(0, rise),
+                    ratio),
           bounds.lead};
 }
 
