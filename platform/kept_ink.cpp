@@ -68,7 +68,11 @@ const QStaticText& layout_of(Captions& captions, const QString& text) {
 // widget's painter by what it paints on.
 class InPlace : public QWidget {
  public:
-  InPlace(const QStaticText& text, QColor colour) : text_(text), colour_(colour) { resize(96, 32); }
+  InPlace(const QFont& font, const QStaticText& text, QColor colour)
+      : text_(text), colour_(colour) {
+    setFont(font);
+    resize(96, 32);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -82,12 +86,15 @@ class InPlace : public QWidget {
   QColor colour_;
 };
 
-// The glyphs alone, on a clear image.
-QImage drawn_clear(const QStaticText& text, QColor colour, QSize size, QPointF origin, int ratio) {
+// The glyphs alone, on a clear image. Static text is drawn in the painter's
+// font, which on an image is not the text's own until set.
+QImage drawn_clear(const QFont& font, const QStaticText& text, QColor colour, QSize size,
+                   QPointF origin, int ratio) {
   QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QPainter painter(&image);
+  painter.setFont(font);
   painter.setPen(QPen(colour, 1));
   painter.drawStaticText(origin, text);
   return image;
@@ -110,11 +117,13 @@ bool ink_is_exact(Captions& captions) {
   bool exact = true;
   for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
     for (const QColor colour : {QColor(255, 255, 0), QColor(32, 160, 224)}) {
-      const QImage ink = drawn_clear(sample, colour, QSize(96, 32), QPointF(1, 1), 1);
+      const QImage ink =
+          drawn_clear(captions.font, sample, colour, QSize(96, 32), QPointF(1, 1), 1);
       QImage blended = backdrop(format);
       QPainter(&blended).drawImage(0, 0, ink);
       QImage in_place = backdrop(format);
-      InPlace(sample, colour).render(&in_place, QPoint(), QRegion(), QWidget::RenderFlags());
+      InPlace(captions.font, sample, colour)
+          .render(&in_place, QPoint(), QRegion(), QWidget::RenderFlags());
       exact = exact && blended == in_place;
     }
   }
@@ -139,8 +148,8 @@ const QImage& ink_of(Captions& captions, const QString& text, QRgb colour, QSize
     inks = &captions.inks[text];
   }
   captions.ink_bytes += bytes;
-  const QImage image =
-      drawn_clear(layout_of(captions, text), QColor::fromRgba(colour), size, origin, ratio);
+  const QImage image = drawn_clear(captions.font, layout_of(captions, text),
+                                   QColor::fromRgba(colour), size, origin, ratio);
   return inks->insert(inks->end(), {colour, device, origin, image})->image;
 }
 

@@ -8,7 +8,8 @@
 namespace {
 
 template <typename Label>
-QImage rendered(const QString& caption, Qt::Alignment align, QColor colour) {
+QImage rendered(const QString& caption, Qt::Alignment align, QColor colour,
+                const QFont* font = nullptr) {
   QWidget window;
   window.resize(200, 60);
   QPalette p = window.palette();
@@ -19,6 +20,7 @@ QImage rendered(const QString& caption, Qt::Alignment align, QColor colour) {
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(align);
   label->setGeometry(10, 10, 180, 40);
+  if (font) label->setFont(*font);
   QPalette lp = label->palette();
   lp.setColor(QPalette::WindowText, colour);
   label->setPalette(lp);
@@ -60,6 +62,15 @@ class TestStaticTextLabel : public QObject {
         QCOMPARE(rendered<norvane::StaticTextLabel>(caption, Qt::Alignment(align), colour),
                  rendered<QLabel>(caption, Qt::Alignment(align), colour));
     }
+  }
+
+  // Ink drawn on an image takes the image painter's font unless told.
+  void paints_in_a_font_of_its_own() {
+    QFont font = norvane::date_font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+    const auto align = Qt::AlignLeft | Qt::AlignTop;
+    QCOMPARE(rendered<norvane::StaticTextLabel>("2008/04/16", align, Qt::white, &font),
+             rendered<QLabel>("2008/04/16", align, Qt::white, &font));
   }
 
   // Wide captions that never repeat outgrow the kept ink, which starts
