@@ -1,46 +1,69 @@
 #include "date_picker.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPolygon>
-#include <algorithm>
-#include <chrono>
+#include <QStaticText>
 
 #include "date_text.h"
+#include "kept_ink.h"
 #include "qt_date.h"
 
 namespace norvane {
 
 namespace {
 
-constexpr Date kFirst = from_sys_days(std::chrono::year{kPickerFirstYear} / 1 / 1);
-constexpr Date kLast = from_sys_days(std::chrono::year{9999} / 12 / 31);
+constexpr int kArrowWidth = 12;  // the drop-down, inside the frame
+constexpr int kTextMargin = 2;   // between the frame and the digits
+
+// A screen reader reads the date as the picker's value.
+class PickerAccessible : public QAccessibleWidget {
+ public:
+  explicit PickerAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return static_cast<const DatePicker*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* picker_accessible(const QString& key, QObject* object) {
+  if (key != QLatin1String(DatePicker::staticMetaObject.className())) return nullptr;
+  return new PickerAccessible(static_cast<DatePicker*>(object));
+}
 
 }  // namespace
 
-DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
-  setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-  setCalendarPopup(true);
-  // A slim arrow and no inner padding: the pickers are laid out just wide
-  // enough for the date at 12 points.
-  setStyleSheet(QStringLiteral(
-      "QDateEdit { border: 1px solid palette(dark); padding: 0px; background: palette(base); }"
-      "QDateEdit:disabled { background: palette(window); }"
-      "QDateEdit::drop-down { width: 12px; border-left: 1px solid palette(mid); }"));
-  setDateRange(to_qdate(kFirst), to_qdate(kLast));
+DatePicker::DatePicker(QWidget* parent) : QWidget(parent), fields_(Date{}) {
+  static const bool installed = (QAccessible::installFactory(picker_accessible), true);
+  (void)installed;
+  setFocusPolicy(Qt::WheelFocus);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-Date DatePicker::Value() const {
-  return from_qdate(date());
+template <typename Edit>
+void DatePicker::edit(Edit&& change) {
+  const std::string before = fields_.text();
+  const DateField field = fields_.field();
+  change();
+  if (fields_.text() == before && fields_.field() == field) return;
+  update();
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent event(this, text());
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void DatePicker::setValue(Date d) {
-  setDate(to_qdate(std::clamp(d, kFirst, kLast)));
+  edit([&] { fields_.set_value(d); });
 }
 
 bool DatePicker::setValueText(std::string_view text) {
   const std::optional<Date> d = parse_date_text(text);
-  if (!d || *d < kFirst || *d > kLast) return false;
+  if (!d || *d < minimum() || *d > maximum()) return false;
   setValue(*d);
   return true;
 }
@@ -49,37 +72,219 @@ std::string DatePicker::ValueText() const {
   return to_date_text(Value());
 }
 
-bool DatePicker::focusNextPrevChild(bool next) {
-  // Past QDateTimeEdit on purpose: it would walk the sections instead.
-  return QWidget::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
+QString DatePicker::text() const {
+  return QString::fromStdString(fields_.text());
 }
 
-void DatePicker::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
-    event->ignore();  // the window moves the focus on
-    return;
+QSize DatePicker::sizeHint() const {
+  const QFontMetrics fm(font());
+  return {fm.horizontalAdvance(QStringLiteral("0000/00/00")) + 2 * (1 + kTextMargin) + kArrowWidth,
+          fm.height() + 2 * (1 + kTextMargin)};
+}
+
+int DatePicker::arrow_left() const {
+  return width() - 1 - kArrowWidth;
+}
+
+QRect DatePicker::text_rect() const {
+  return {1 + kTextMargin, 1, arrow_left() - 1 - 2 * kTextMargin, height() - 2};
+}
+
+std::array<DatePicker::Piece, 5> DatePicker::pieces() const {
+  const QString shown = text();
+  std::array<Piece, 5> out;
+  const int left = text_rect().left();
+  qreal x = 0;
+  int from = 0;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const int length = i % 2 == 1 ? 1 : DateFields::width(DateField(i / 2));
+    out[i].text = shown.mid(from, length);
+    // Whole pixels, so that each piece's kept ink lands as it was drawn.
+    out[i].x = left + qRound(x);
+    x += advance(out[i].text);
+    out[i].width = left + qRound(x) - out[i].x;
+    from += length;
   }
-  QDateEdit::keyPressEvent(event);
+  return out;
 }
 
-void DatePicker::paintEvent(QPaintEvent* event) {
-  QDateEdit::paintEvent(event);
-  // The slim drop-down of the style sheet has no arrow of its own.
+qreal DatePicker::advance(const QString& piece) const {
+  auto it = advances_.find(piece);
+  if (it == advances_.end()) {
+    if (advances_.size() >= 512) advances_.clear();
+    it = advances_.insert(piece, QFontMetricsF(font()).horizontalAdvance(piece));
+  }
+  return *it;
+}
+
+DateField DatePicker::field_at(int x) const {
+  // A separator belongs to the field before it.
+  const std::array<Piece, 5> at = pieces();
+  if (x < at[2].x) return DateField::Year;
+  if (x < at[4].x) return DateField::Month;
+  return DateField::Day;
+}
+
+void DatePicker::draw_piece(QPainter& painter, const Piece& piece, int top, QColor colour) {
+  const QPoint at(piece.x, top);
+  const qreal ratio = devicePixelRatioF();
+  const int whole = qRound(ratio);
+  // Kept ink from the first paint on: blending it may round a shade apart
+  // from drawing in place, and a partly repainted picker must not show both.
+  if (whole == ratio) {
+    const FreeInk ink = kept_free_ink(font(), piece.text, colour.rgba(), 0, whole);
+    if (ink.image != nullptr) {
+      painter.drawImage(at - ink.lead, *ink.image);
+      return;
+    }
+  }
+  painter.setPen(colour);
+  painter.drawStaticText(at, kept_layout(font(), piece.text));
+}
+
+void DatePicker::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+  const QPalette& pal = palette();
+  const int w = width(), h = height();
+  // The frame as filled rectangles: stroking it costs several times more.
+  painter.fillRect(rect(), pal.color(group, QPalette::Dark));
+  painter.fillRect(1, 1, w - 2, h - 2,
+                   pal.color(group, isEnabled() ? QPalette::Base : QPalette::Window));
+  painter.fillRect(arrow_left(), 1, 1, h - 2, pal.color(group, QPalette::Mid));
+
+  const QRect box = text_rect();
+  painter.setClipRect(box);
+  const int top = box.top() + (box.height() - QFontMetrics(font()).height()) / 2;
+  const std::array<Piece, 5> at = pieces();
+  const std::size_t marked = hasFocus() ? 2 * static_cast<std::size_t>(field()) : at.size();
+  for (std::size_t i = 0; i < at.size(); ++i) {
+    if (i == marked) {
+      painter.fillRect(QRect(at[i].x, top, at[i].width, QFontMetrics(font()).height()),
+                       pal.color(group, QPalette::Highlight));
+      draw_piece(painter, at[i], top, pal.color(group, QPalette::HighlightedText));
+    } else {
+      draw_piece(painter, at[i], top, pal.color(group, QPalette::Text));
+    }
+  }
+  painter.setClipping(false);
+
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(
-      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  const int cx = width() - 7, cy = height() / 2;
+  painter.setBrush(pal.color(group, QPalette::ButtonText));
+  const int cx = w - 7, cy = h / 2;
   painter.drawPolygon(
       QPolygon({QPoint(cx - 3, cy - 2), QPoint(cx + 4, cy - 2), QPoint(cx, cy + 2)}));
 }
 
-Date DatePicker::minimum() {
-  return kFirst;
+void DatePicker::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const int key = event->key();
+  if (key == Qt::Key_F4 ||
+      ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier)) {
+    open_calendar();
+    return;
+  }
+  if (mods != Qt::NoModifier) {
+    event->ignore();
+    return;
+  }
+  switch (key) {
+    case Qt::Key_Up:
+      return edit([&] { fields_.step(1); });
+    case Qt::Key_Down:
+      return edit([&] { fields_.step(-1); });
+    case Qt::Key_Left:
+      return edit([&] { fields_.previous(); });
+    case Qt::Key_Right:
+      return edit([&] { fields_.next(); });
+    case Qt::Key_Home:
+      return edit([&] { fields_.select(DateField::Year); });
+    case Qt::Key_End:
+      return edit([&] { fields_.select(DateField::Day); });
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      edit([&] { fields_.commit(); });
+      break;  // the window may act on it too
+    case Qt::Key_Backspace:
+      if (fields_.typing()) return edit([&] { fields_.erase(); });
+      break;
+    case Qt::Key_Escape:
+      if (fields_.typing()) return edit([&] { fields_.cancel_typing(); });
+      break;
+    default:
+      if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return edit([&] { fields_.type(key - Qt::Key_0); });
+      }
+      break;
+  }
+  event->ignore();
 }
-Date DatePicker::maximum() {
-  return kLast;
+
+void DatePicker::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  const int x = event->position().toPoint().x();
+  if (x >= arrow_left()) {
+    open_calendar();
+  } else {
+    edit([&] { fields_.select(field_at(x)); });
+  }
+}
+
+void DatePicker::wheelEvent(QWheelEvent* event) {
+  const int dy = event->angleDelta().y();
+  if (dy == 0) {
+    event->ignore();
+    return;
+  }
+  edit([&] { fields_.step(dy > 0 ? 1 : -1); });
+}
+
+void DatePicker::focusInEvent(QFocusEvent* event) {
+  if (event->reason() == Qt::TabFocusReason) fields_.select(DateField::Year);
+  if (event->reason() == Qt::BacktabFocusReason) fields_.select(DateField::Day);
+  update();
+}
+
+void DatePicker::focusOutEvent(QFocusEvent* /*event*/) {
+  fields_.commit();
+  update();
+}
+
+void DatePicker::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) {
+    if (!isEnabled()) {
+      edit([&] { fields_.commit(); });
+      if (calendar_ != nullptr) calendar_->hide();
+    }
+    update();
+  }
+  if (event->type() == QEvent::FontChange) advances_.clear();
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();
+  QWidget::changeEvent(event);
+}
+
+void DatePicker::open_calendar() {
+  edit([&] { fields_.commit(); });
+  if (calendar_ == nullptr) {
+    calendar_ = new QCalendarWidget(this);
+    calendar_->setWindowFlags(Qt::Popup);
+    calendar_->setDateRange(to_qdate(minimum()), to_qdate(maximum()));
+    auto take = [this](QDate d) {
+      calendar_->hide();
+      setValue(from_qdate(d));
+    };
+    connect(calendar_, &QCalendarWidget::clicked, this, take);
+    connect(calendar_, &QCalendarWidget::activated, this, take);
+  }
+  calendar_->setSelectedDate(to_qdate(Value()));
+  calendar_->adjustSize();
+  calendar_->move(mapToGlobal(QPoint(0, height())));
+  calendar_->show();
+  calendar_->setFocus();
 }
 
 }  // namespace norvane

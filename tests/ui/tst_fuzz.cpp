@@ -16,6 +16,7 @@
 
 #include "caption_label.h"
 #include "date_picker.h"
+#include "date_text.h"
 #include "form_fixture.h"
 #include "manual_window.h"
 
@@ -158,7 +159,7 @@ class Run {
     if (!alive || !w_.isVisible()) return "the window stopped answering";
     for (const DatePicker* p : {w_.DTPicker1, w_.DTPicker2}) {
       if (p->Value() < DatePicker::minimum() || p->Value() > DatePicker::maximum() ||
-          !p->date().isValid()) {
+          parse_date_text(p->ValueText()) != p->Value()) {
         return p->objectName() + " holds " + QString::fromStdString(p->ValueText());
       }
     }
