@@ -90,56 +90,56 @@ QRect DatePicker::text_rect() const {
   return {1 + kTextMargin, 1, arrow_left() - 1 - 2 * kTextMargin, height() - 2};
 }
 
-std::array<DatePicker::Piece, 5> DatePicker::pieces() const {
+std::array<int, DatePicker::kChars + 1> DatePicker::edges() const {
   const QString shown = text();
-  std::array<Piece, 5> out;
+  std::array<int, kChars + 1> out{};
   const int left = text_rect().left();
   qreal x = 0;
-  int from = 0;
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const int length = i % 2 == 1 ? 1 : DateFields::width(DateField(i / 2));
-    out[i].text = shown.mid(from, length);
-    // Whole pixels, so that each piece's kept ink lands as it was drawn.
-    out[i].x = left + qRound(x);
-    x += advance(out[i].text);
-    out[i].width = left + qRound(x) - out[i].x;
-    from += length;
+  for (int i = 0; i < kChars; ++i) {
+    out[i] = left + qRound(x);
+    x += advance(shown[i]);
   }
+  out[kChars] = left + qRound(x);
   return out;
 }
 
-qreal DatePicker::advance(const QString& piece) const {
-  auto it = advances_.find(piece);
+qreal DatePicker::advance(QChar c) const {
+  auto it = advances_.find(c.unicode());
   if (it == advances_.end()) {
-    if (advances_.size() >= 512) advances_.clear();
-    it = advances_.insert(piece, QFontMetricsF(font()).horizontalAdvance(piece));
+    // As a text: the letter spacing counts only there.
+    it = advances_.insert(c.unicode(), QFontMetricsF(font()).horizontalAdvance(QString(c)));
   }
   return *it;
 }
 
 DateField DatePicker::field_at(int x) const {
   // A separator belongs to the field before it.
-  const std::array<Piece, 5> at = pieces();
-  if (x < at[2].x) return DateField::Year;
-  if (x < at[4].x) return DateField::Month;
+  const std::array<int, kChars + 1> at = edges();
+  if (x < at[DateFields::offset(DateField::Month)]) return DateField::Year;
+  if (x < at[DateFields::offset(DateField::Day)]) return DateField::Month;
   return DateField::Day;
 }
 
-void DatePicker::draw_piece(QPainter& painter, const Piece& piece, int top, QColor colour) {
-  const QPoint at(piece.x, top);
+void DatePicker::draw_char(QPainter& painter, QChar c, QPoint at, QColor colour) const {
   const qreal ratio = devicePixelRatioF();
   const int whole = qRound(ratio);
   // Kept ink from the first paint on: blending it may round a shade apart
   // from drawing in place, and a partly repainted picker must not show both.
   if (whole == ratio) {
-    const FreeInk ink = kept_free_ink(font(), piece.text, colour.rgba(), 0, whole);
-    if (ink.image != nullptr) {
-      painter.drawImage(at - ink.lead, *ink.image);
+    const quint64 key = quint64(colour.rgba()) << 24 | quint64(whole) << 16 | c.unicode();
+    auto it = inks_.find(key);
+    if (it == inks_.end()) {
+      if (inks_.size() >= 256) inks_.clear();
+      const FreeInk ink = kept_free_ink(font(), QString(c), colour.rgba(), 0, whole);
+      it = inks_.insert(key, {ink.image != nullptr ? *ink.image : QImage(), ink.lead});
+    }
+    if (!it->image.isNull()) {
+      painter.drawImage(at - it->lead, it->image);
       return;
     }
   }
   painter.setPen(colour);
-  painter.drawStaticText(at, kept_layout(font(), piece.text));
+  painter.drawStaticText(at, kept_layout(font(), QString(c)));
 }
 
 void DatePicker::paintEvent(QPaintEvent* /*event*/) {
@@ -155,17 +155,22 @@ void DatePicker::paintEvent(QPaintEvent* /*event*/) {
 
   const QRect box = text_rect();
   painter.setClipRect(box);
-  const int top = box.top() + (box.height() - QFontMetrics(font()).height()) / 2;
-  const std::array<Piece, 5> at = pieces();
-  const std::size_t marked = hasFocus() ? 2 * static_cast<std::size_t>(field()) : at.size();
-  for (std::size_t i = 0; i < at.size(); ++i) {
-    if (i == marked) {
-      painter.fillRect(QRect(at[i].x, top, at[i].width, QFontMetrics(font()).height()),
-                       pal.color(group, QPalette::Highlight));
-      draw_piece(painter, at[i], top, pal.color(group, QPalette::HighlightedText));
-    } else {
-      draw_piece(painter, at[i], top, pal.color(group, QPalette::Text));
-    }
+  const int line = QFontMetrics(font()).height();
+  const int top = box.top() + (box.height() - line) / 2;
+  const QString shown = text();
+  const std::array<int, kChars + 1> at = edges();
+  // The field the keys change, highlighted while the picker has the focus.
+  int first = kChars, last = kChars;
+  if (hasFocus()) {
+    first = DateFields::offset(field());
+    last = first + DateFields::width(field());
+    painter.fillRect(QRect(at[first], top, at[last] - at[first], line),
+                     pal.color(group, QPalette::Highlight));
+  }
+  const QColor ink = pal.color(group, QPalette::Text);
+  const QColor marked = pal.color(group, QPalette::HighlightedText);
+  for (int i = 0; i < kChars; ++i) {
+    draw_char(painter, shown[i], QPoint(at[i], top), i >= first && i < last ? marked : ink);
   }
   painter.setClipping(false);
 
@@ -262,7 +267,10 @@ void DatePicker::changeEvent(QEvent* event) {
     }
     update();
   }
-  if (event->type() == QEvent::FontChange) advances_.clear();
+  if (event->type() == QEvent::FontChange) {
+    advances_.clear();
+    inks_.clear();
+  }
   if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();
   QWidget::changeEvent(event);
 }

@@ -7,6 +7,7 @@
 // five times a second in the demonstration, and a line edit with its parser
 // and validator cost several times what painting ten digits does.
 #include <QHash>
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -60,20 +61,23 @@ class DatePicker : public QWidget {
   void open_calendar();
   QRect text_rect() const;
   int arrow_left() const;
-  // The shown text as year, "/", month, "/", day, each with its left edge.
-  struct Piece {
-    QString text;
-    int x = 0;
-    int width = 0;
-  };
-  std::array<Piece, 5> pieces() const;
-  qreal advance(const QString& piece) const;
+  // Left edges of the shown text's characters, and its right end, in whole
+  // pixels: each character is drawn on its own from kept ink, the same few
+  // glyphs whatever the date.
+  static constexpr int kChars = 10;
+  std::array<int, kChars + 1> edges() const;
+  qreal advance(QChar c) const;
   DateField field_at(int x) const;
-  void draw_piece(QPainter& painter, const Piece& piece, int top, QColor colour);
+  void draw_char(QPainter& painter, QChar c, QPoint at, QColor colour) const;
 
   DateFields fields_;
   QCalendarWidget* calendar_ = nullptr;
-  mutable QHash<QString, qreal> advances_;
+  mutable QHash<char16_t, qreal> advances_;
+  struct Ink {
+    QImage image;  // null where kept ink would not be exact
+    QPoint lead;
+  };
+  mutable QHash<quint64, Ink> inks_;
 };
 
 }  // namespace norvane
