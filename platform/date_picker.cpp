@@ -123,9 +123,8 @@ DateField DatePicker::field_at(int x) const {
 void DatePicker::draw_char(QPainter& painter, QChar c, QPoint at, QColor colour) const {
   const qreal ratio = devicePixelRatioF();
   const int whole = qRound(ratio);
-  // Kept ink from the first paint on: blending it may round a shade apart
-  // from drawing in place, and a partly repainted picker must not show both.
-  if (whole == ratio) {
+  // The first paint, at start-up, draws in place and keeps nothing.
+  if (painted_ && whole == ratio) {
     const quint64 key = quint64(colour.rgba()) << 24 | quint64(whole) << 16 | c.unicode();
     auto it = inks_.find(key);
     if (it == inks_.end()) {
@@ -173,6 +172,7 @@ void DatePicker::paintEvent(QPaintEvent* /*event*/) {
     draw_char(painter, shown[i], QPoint(at[i], top), i >= first && i < last ? marked : ink);
   }
   painter.setClipping(false);
+  painted_ = true;
 
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);

@@ -72,6 +72,7 @@ class DatePicker : public QWidget {
 
   DateFields fields_;
   QCalendarWidget* calendar_ = nullptr;
+  bool painted_ = false;
   mutable QHash<char16_t, qreal> advances_;
   struct Ink {
     QImage image;  // null where kept ink would not be exact
