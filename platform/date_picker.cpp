@@ -91,6 +91,7 @@ QRect DatePicker::text_rect() const {
 }
 
 std::array<int, DatePicker::kChars + 1> DatePicker::edges() const {
+  // Every year the picker holds has four digits.
   const QString shown = text();
   std::array<int, kChars + 1> out{};
   const int left = text_rect().left();
