@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -189,6 +191,15 @@ void DatePicker::keyPressEvent(QKeyEvent* event) {
   if (key == Qt::Key_F4 ||
       ((key == Qt::Key_Down || key == Qt::Key_Up) && mods == Qt::AltModifier)) {
     open_calendar();
+    return;
+  }
+  if (event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ValueText()));
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    // Any date text the program itself reads; anything else changes nothing.
+    setValueText(QGuiApplication::clipboard()->text().trimmed().toStdString());
     return;
   }
   if (mods != Qt::NoModifier) {

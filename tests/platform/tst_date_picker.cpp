@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QtTest>
 #include <chrono>
@@ -189,6 +190,18 @@ class TestDatePicker : public QObject {
     QCOMPARE(picker->ValueText(), std::string("1964/10/01"));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(picker);
     QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("1964/10/01"));
+  }
+
+  void copiesAndPastes() {
+    DatePicker picker;
+    picker.setValue(ymd(2008, 4, 16));
+    QTest::keyClick(&picker, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2008/04/16"));
+    for (const char* pasted : {"1964/10/1 ", "2008/02/30"}) {
+      QGuiApplication::clipboard()->setText(pasted);
+      QTest::keyClick(&picker, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(picker.ValueText(), std::string("1964/10/01"));
+    }
   }
 
   void disabledIgnoresKeys() {
