@@ -50,30 +50,44 @@ void DateFields::previous() {
   select(field_ == DateField::Day ? DateField::Month : DateField::Year);
 }
 
-void DateFields::step(int by) {
-  commit();
-  const int y = year_of(value_), m = month_of(value_), d = day_of_month(value_);
+int DateFields::lowest() const {
+  return field_ == DateField::Year ? kPickerFirstYear : 1;
+}
+
+int DateFields::highest() const {
   switch (field_) {
     case DateField::Year:
-      value_ = make(std::clamp(y + by, kPickerFirstYear, kMaxDateYear), m, d);
-      break;
+      return kMaxDateYear;
     case DateField::Month:
-      value_ = make(y, wrap(m + by, 1, 12), d);
-      break;
+      return 12;
     case DateField::Day:
-      value_ = make(y, m, wrap(d + by, 1, *last_day_of_month(y, m)));
       break;
   }
+  return *last_day_of_month(year_of(value_), month_of(value_));
+}
+
+int DateFields::current() const {
+  return field_ == DateField::Year    ? year_of(value_)
+         : field_ == DateField::Month ? month_of(value_)
+                                      : day_of_month(value_);
+}
+
+void DateFields::put(int n) {
+  n = std::clamp(n, lowest(), highest());
+  const int y = year_of(value_), m = month_of(value_), d = day_of_month(value_);
+  value_ = field_ == DateField::Year    ? make(n, m, d)
+           : field_ == DateField::Month ? make(y, n, d)
+                                        : make(y, m, n);
+}
+
+void DateFields::step(int by) {
+  commit();
+  put(field_ == DateField::Year ? current() + by : wrap(current() + by, lowest(), highest()));
 }
 
 void DateFields::type(int digit) {
   typed_ += static_cast<char>('0' + digit);
-  const int n = std::stoi(typed_);
-  const int highest = field_ == DateField::Month ? 12
-                      : field_ == DateField::Day
-                          ? *last_day_of_month(year_of(value_), month_of(value_))
-                          : kMaxDateYear;
-  if (static_cast<int>(typed_.size()) == width(field_) || n * 10 > highest) {
+  if (static_cast<int>(typed_.size()) == width(field_) || std::stoi(typed_) * 10 > highest()) {
     commit();
     if (field_ != DateField::Day) next();
   }
@@ -87,18 +101,7 @@ void DateFields::commit() {
   if (typed_.empty()) return;
   const int n = std::stoi(typed_);
   typed_.clear();
-  const int y = year_of(value_), m = month_of(value_), d = day_of_month(value_);
-  switch (field_) {
-    case DateField::Year:
-      value_ = make(std::clamp(n, kPickerFirstYear, kMaxDateYear), m, d);
-      break;
-    case DateField::Month:
-      value_ = make(y, std::clamp(n, 1, 12), d);
-      break;
-    case DateField::Day:
-      value_ = make(y, m, std::clamp(n, 1, *last_day_of_month(y, m)));
-      break;
-  }
+  put(n);
 }
 
 std::string DateFields::text() const {

@@ -45,6 +45,13 @@ class DateFields {
   static int width(DateField f);
 
  private:
+  // The current field's range, its number, and the value with that number
+  // put in (clamped to the range).
+  int lowest() const;
+  int highest() const;
+  int current() const;
+  void put(int n);
+
   Date value_;
   DateField field_ = DateField::Year;
   std::string typed_;

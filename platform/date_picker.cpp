@@ -92,9 +92,8 @@ QRect DatePicker::text_rect() const {
   return {1 + kTextMargin, 1, arrow_left() - 1 - 2 * kTextMargin, height() - 2};
 }
 
-std::array<int, DatePicker::kChars + 1> DatePicker::edges() const {
+std::array<int, DatePicker::kChars + 1> DatePicker::edges(const QString& shown) const {
   // Every year the picker holds has four digits.
-  const QString shown = text();
   std::array<int, kChars + 1> out{};
   const int left = text_rect().left();
   qreal x = 0;
@@ -117,7 +116,7 @@ qreal DatePicker::advance(QChar c) const {
 
 DateField DatePicker::field_at(int x) const {
   // A separator belongs to the field before it.
-  const std::array<int, kChars + 1> at = edges();
+  const std::array<int, kChars + 1> at = edges(text());
   if (x < at[DateFields::offset(DateField::Month)]) return DateField::Year;
   if (x < at[DateFields::offset(DateField::Day)]) return DateField::Month;
   return DateField::Day;
@@ -160,7 +159,7 @@ void DatePicker::paintEvent(QPaintEvent* /*event*/) {
   const int line = QFontMetrics(font()).height();
   const int top = box.top() + (box.height() - line) / 2;
   const QString shown = text();
-  const std::array<int, kChars + 1> at = edges();
+  const std::array<int, kChars + 1> at = edges(shown);
   // The field the keys change, highlighted while the picker has the focus.
   int first = kChars, last = kChars;
   if (hasFocus()) {
@@ -267,8 +266,8 @@ void DatePicker::focusInEvent(QFocusEvent* event) {
 }
 
 void DatePicker::focusOutEvent(QFocusEvent* /*event*/) {
-  fields_.commit();
-  update();
+  edit([&] { fields_.commit(); });
+  update();  // the highlight goes
 }
 
 void DatePicker::changeEvent(QEvent* event) {

@@ -65,7 +65,7 @@ class DatePicker : public QWidget {
   // pixels: each character is drawn on its own from kept ink, the same few
   // glyphs whatever the date.
   static constexpr int kChars = 10;
-  std::array<int, kChars + 1> edges() const;
+  std::array<int, kChars + 1> edges(const QString& shown) const;
   qreal advance(QChar c) const;
   DateField field_at(int x) const;
   void draw_char(QPainter& painter, QChar c, QPoint at, QColor colour) const;
