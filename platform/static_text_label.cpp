@@ -21,18 +21,39 @@ StaticTextLabel::StaticTextLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
 }
 
+// Only the case the cache is for: an enabled, frameless, single-line
+// caption at the top left; anything else paints as any label does.
+bool StaticTextLabel::plain() const {
+  return frameShape() == QFrame::NoFrame && isEnabled() && !wordWrap() && margin() == 0 &&
+         alignment() == (Qt::AlignLeft | Qt::AlignTop) && !has_control_or_mnemonic(text()) &&
+         layoutDirection() == Qt::LeftToRight;
+}
+
 void StaticTextLabel::paintEvent(QPaintEvent* event) {
-  // Only the case the cache is for: an enabled, frameless, single-line
-  // caption at the top left; anything else paints as any label does.
-  const QString caption = text();
-  if (frameShape() != QFrame::NoFrame || !isEnabled() || wordWrap() || margin() != 0 ||
-      alignment() != (Qt::AlignLeft | Qt::AlignTop) || has_control_or_mnemonic(caption) ||
-      layoutDirection() != Qt::LeftToRight) {
+  if (!plain()) {
     QLabel::paintEvent(event);
     return;
   }
-  if (caption.isEmpty()) return;
   QPainter painter(this);
+  draw_caption(painter, QPoint(0, 0));
+}
+
+void StaticTextLabel::paint_in_parent(QPainter& painter) {
+  if (isHidden()) return;
+  if (!plain()) {
+    render(&painter, pos(), shown_rect().translated(-pos()), {});
+    return;
+  }
+  draw_caption(painter, pos());
+}
+
+QRect StaticTextLabel::shown_rect() const {
+  return mask().isEmpty() ? geometry() : mask().boundingRect().translated(pos());
+}
+
+void StaticTextLabel::draw_caption(QPainter& painter, QPoint at) {
+  const QString caption = text();
+  if (caption.isEmpty()) return;
   const QBrush& pen = palette().brush(foregroundRole());
   const QPointF origin = contentsRect().topLeft();
   // The kept ink lands on whole device pixels only at a whole ratio.
@@ -41,13 +62,14 @@ void StaticTextLabel::paintEvent(QPaintEvent* event) {
   // A label's first paint, at start-up, draws in place and keeps nothing.
   if (painted_ && pen.style() == Qt::SolidPattern && whole == ratio) {
     if (const QImage* ink = kept_ink(font(), caption, pen.color().rgba(), size(), origin, whole)) {
-      painter.drawImage(QPointF(0, 0), *ink);
+      painter.drawImage(QPointF(at), *ink);
       return;
     }
   }
   painted_ = true;
   painter.setPen(QPen(pen, 1));
-  painter.drawStaticText(origin, kept_layout(font(), caption));
+  painter.setFont(font());
+  painter.drawStaticText(origin + at, kept_layout(font(), caption));
 }
 
 }  // namespace norvane

@@ -4,16 +4,28 @@
 // strip's day numbers) paints without shaping or blending its text again.
 #include <QLabel>
 
+class QPainter;
+
 namespace norvane {
 
 class StaticTextLabel : public QLabel {
  public:
   explicit StaticTextLabel(QWidget* parent = nullptr);
 
+  // Draws the label where it stands, with `painter` open on its parent.
+  // For a row of labels whose updates are off and whose parent paints them
+  // in its own paint event: one repaint for the row instead of one each.
+  void paint_in_parent(QPainter& painter);
+  // Where it shows in its parent: its mask's bounds, else its geometry.
+  QRect shown_rect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  bool plain() const;
+  void draw_caption(QPainter& painter, QPoint at);
+
   bool painted_ = false;
 };
 

@@ -1,12 +1,14 @@
 #include "biorythm.h"
 
 #include <QLabel>
+#include <QRegion>
 
 #include "biorhythm.h"
 #include "chart_readout.h"
 #include "drawing_box.h"
 #include "main_window.h"
 #include "qt_colour.h"
+#include "static_text_label.h"
 
 using namespace norvane;
 
@@ -52,18 +54,24 @@ void draw_biorhythm(bioForm1& form, double elapsed_days, Date start_date) {
 
 void set_date_labels(bioForm1& form, Date start_date) {
   const auto strip = date_strip(start_date);
+  // The labels' updates are off: the window repaints what changed.
+  QRegion changed;
   for (int i = 0; i < kChartDays; ++i) {
-    QLabel* label = form.L_date[i];
-    // A new palette costs a resolve and a repaint; the colour changes only
-    // at a month's end.
+    StaticTextLabel* label = form.L_date[i];
+    const QString caption = QString::number(strip[i].day);
     const QColor colour = to_qcolor(strip[i].next_month ? kNextMonthColour : kStartMonthColour);
-    if (label->palette().color(QPalette::WindowText) != colour) {
+    const bool recoloured = label->palette().color(QPalette::WindowText) != colour;
+    if (!recoloured && label->text() == caption) continue;
+    if (recoloured) {
       QPalette p = label->palette();
       p.setColor(QPalette::WindowText, colour);
       label->setPalette(p);
     }
-    label->setText(QString::number(strip[i].day));
+    label->setText(caption);
+    // Masked to the strip's pitch, so no neighbour repaints with it.
+    changed += label->shown_rect();
   }
+  form.update(changed);
 }
 
 }  // namespace Biorythm

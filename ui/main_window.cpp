@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -221,6 +222,8 @@ void bioForm1::create_chart_controls() {
     // than the gap to the row below; its caption lies within both, so a new
     // day repaints neither its neighbour, the scroll bar, nor that row.
     L_date[i]->setMask(QRect(0, 0, px(240), px(4680 - 4440)));
+    // All thirty change at once; the window paints them in one go.
+    L_date[i]->setUpdatesEnabled(false);
   }
 
   HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -275,8 +278,9 @@ void bioForm1::setPicture(const QPixmap& picture) {
 
 void bioForm1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (!picture_.isNull()) {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+  QPainter painter(this);
+  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  for (StaticTextLabel* label : L_date) {
+    if (event->region().intersects(label->shown_rect())) label->paint_in_parent(painter);
   }
 }

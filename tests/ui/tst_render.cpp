@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScreen>
@@ -126,6 +127,18 @@ class TestRender : public QObject {
       }
       const QImage shown = w.screen()->grabWindow(w.winId()).toImage();
       QVERIFY2(shown == w.grab().toImage().convertToFormat(shown.format()), row.name);
+      // The window paints the date strip: each day is what its label draws
+      // by itself over the window's picture.
+      for (norvane::StaticTextLabel* label : w.L_date) {
+        const QRect at = label->shown_rect();
+        QImage alone(at.size(), shown.format());
+        alone.fill(w.palette().color(QPalette::Window));
+        QPainter painter(&alone);
+        painter.drawPixmap(-at.topLeft(), w.Picture());
+        label->render(&painter, QPoint(), QRegion(at.translated(-label->pos())), {});
+        painter.end();
+        QVERIFY2(shown.copy(at) == alone, qPrintable(label->objectName() + " " + label->text()));
+      }
     }
   }
 
