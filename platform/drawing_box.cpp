@@ -42,7 +42,7 @@ void DrawingBox::update_opaque() {
 void DrawingBox::Scale(QPointF left_top, QPointF right_bottom) {
   left_top_ = left_top;
   right_bottom_ = right_bottom;
-  update();
+  update_drawing();
 }
 
 void DrawingBox::Cls() {
