@@ -1,7 +1,7 @@
 #include "biorythm.h"
 
 #include <QLabel>
-#include <QRegion>
+#include <QRect>
 
 #include "biorhythm.h"
 #include "chart_readout.h"
@@ -54,8 +54,9 @@ void draw_biorhythm(bioForm1& form, double elapsed_days, Date start_date) {
 
 void set_date_labels(bioForm1& form, Date start_date) {
   const auto strip = date_strip(start_date);
-  // The labels' updates are off: the window repaints what changed.
-  QRegion changed;
+  // The labels' updates are off: the window repaints what changed, as one
+  // stretch of the row.
+  QRect changed;
   for (int i = 0; i < kChartDays; ++i) {
     StaticTextLabel* label = form.L_date[i];
     const QString caption = QString::number(strip[i].day);
@@ -69,7 +70,7 @@ void set_date_labels(bioForm1& form, Date start_date) {
     }
     label->setText(caption);
     // Masked to the strip's pitch, so no neighbour repaints with it.
-    changed += label->shown_rect();
+    changed |= label->shown_rect();
   }
   form.update(changed);
 }

@@ -222,8 +222,10 @@ void bioForm1::create_chart_controls() {
     // than the gap to the row below; its caption lies within both, so a new
     // day repaints neither its neighbour, the scroll bar, nor that row.
     L_date[i]->setMask(QRect(0, 0, px(240), px(4680 - 4440)));
-    // All thirty change at once; the window paints them in one go.
+    // All thirty change at once; the window paints them in one go. Their
+    // size is fixed, so a new caption asks the window for no new layout.
     L_date[i]->setUpdatesEnabled(false);
+    L_date[i]->setFixedSize(L_date[i]->size());
   }
 
   HScroll1 = new QScrollBar(Qt::Horizontal, this);
