@@ -20,6 +20,7 @@
 #include "fonts.h"
 #include "key_filter.h"
 #include "qt_colour.h"
+#include "scroll_bar.h"
 #include "static_text_label.h"
 #include "twips.h"
 
@@ -228,7 +229,7 @@ void bioForm1::create_chart_controls() {
     L_date[i]->setFixedSize(L_date[i]->size());
   }
 
-  HScroll1 = new QScrollBar(Qt::Horizontal, this);
+  HScroll1 = new ScrollBar(Qt::Horizontal, this);
   HScroll1->setObjectName("HScroll1");
   HScroll1->setGeometry(twips_rect(8520, 4400, 495, 255));
   HScroll1->setRange(0, 32767);
