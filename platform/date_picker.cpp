@@ -4,11 +4,14 @@
 #include <QAccessibleWidget>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPolygon>
 #include <QStaticText>
+#include <QtMath>
+#include <algorithm>
 
 #include "date_text.h"
 #include "kept_ink.h"
@@ -48,11 +51,17 @@ DatePicker::DatePicker(QWidget* parent) : QWidget(parent), fields_(Date{}) {
 
 template <typename Edit>
 void DatePicker::edit(Edit&& change) {
-  const std::string before = fields_.text();
+  const QString before = text();
   const DateField field = fields_.field();
   change();
-  if (fields_.text() == before && fields_.field() == field) return;
-  update();
+  const bool moved = fields_.field() != field;
+  if (text() == before && !moved) return;
+  // A new day mostly changes a digit or two; a new field moves the highlight.
+  if (moved || !painted_) {
+    update();
+  } else {
+    update(changed_span(before));
+  }
   if (QAccessible::isActive()) {
     QAccessibleValueChangeEvent event(this, text());
     QAccessible::updateAccessibility(&event);
@@ -114,6 +123,34 @@ qreal DatePicker::advance(QChar c) const {
   return *it;
 }
 
+int DatePicker::reach() const {
+  if (reach_ < 0) {
+    const QFontMetricsF metrics(font());
+    qreal most = 0;
+    for (const QChar c : QStringLiteral("0123456789/")) {
+      const QRectF ink = metrics.boundingRect(c);
+      most = std::max({most, -ink.left(), ink.right() - advance(c)});
+    }
+    // Antialiasing may shade two pixels more, as the kept ink allows for.
+    reach_ = qCeil(most) + 2;
+  }
+  return reach_;
+}
+
+QRect DatePicker::changed_span(const QString& before) const {
+  const QString now = text();
+  const std::array<int, kChars + 1> was = edges(before);
+  const std::array<int, kChars + 1> is = edges(now);
+  int first = 0;
+  while (first < kChars - 1 && before[first] == now[first]) ++first;
+  int last = kChars - 1;
+  while (last > first && before[last] == now[last] && was[last] == is[last]) --last;
+  const int left = std::min(was[first], is[first]) - reach();
+  const int right = std::max(was[last + 1], is[last + 1]) + reach();
+  const QRect box = text_rect();
+  return QRect(left, box.top(), right - left, box.height()) & box;
+}
+
 DateField DatePicker::field_at(int x) const {
   // A separator belongs to the field before it.
   const std::array<int, kChars + 1> at = edges(text());
@@ -143,7 +180,7 @@ void DatePicker::draw_char(QPainter& painter, QChar c, QPoint at, QColor colour)
   painter.drawStaticText(at, kept_layout(font(), QString(c)));
 }
 
-void DatePicker::paintEvent(QPaintEvent* /*event*/) {
+void DatePicker::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
   const QPalette& pal = palette();
@@ -170,11 +207,14 @@ void DatePicker::paintEvent(QPaintEvent* /*event*/) {
   }
   const QColor ink = pal.color(group, QPalette::Text);
   const QColor marked = pal.color(group, QPalette::HighlightedText);
+  const QRect dirty = event->rect();
   for (int i = 0; i < kChars; ++i) {
+    if (at[i + 1] + reach() <= dirty.left() || at[i] - reach() > dirty.right()) continue;
     draw_char(painter, shown[i], QPoint(at[i], top), i >= first && i < last ? marked : ink);
   }
   painter.setClipping(false);
   painted_ = true;
+  if (dirty.right() < arrow_left()) return;
 
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
@@ -280,6 +320,7 @@ void DatePicker::changeEvent(QEvent* event) {
   }
   if (event->type() == QEvent::FontChange) {
     advances_.clear();
+    reach_ = -1;
     inks_.clear();
   }
   if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();

@@ -67,6 +67,10 @@ class DatePicker : public QWidget {
   static constexpr int kChars = 10;
   std::array<int, kChars + 1> edges(const QString& shown) const;
   qreal advance(QChar c) const;
+  // How far a glyph's ink may reach past its advance, in whole pixels.
+  int reach() const;
+  // Where `before` and what is shown now differ, with the ink around it.
+  QRect changed_span(const QString& before) const;
   DateField field_at(int x) const;
   void draw_char(QPainter& painter, QChar c, QPoint at, QColor colour) const;
 
@@ -74,6 +78,7 @@ class DatePicker : public QWidget {
   QCalendarWidget* calendar_ = nullptr;
   bool painted_ = false;
   mutable QHash<char16_t, qreal> advances_;
+  mutable int reach_ = -1;
   struct Ink {
     QImage image;  // null where kept ink would not be exact
     QPoint lead;

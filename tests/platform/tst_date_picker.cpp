@@ -2,6 +2,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QScreen>
 #include <QtTest>
 #include <chrono>
 
@@ -156,13 +157,24 @@ class TestDatePicker : public QObject {
     QFETCH(int, field);
     DatePicker picker;
     QVERIFY(picker.setValueText(from.toStdString()));
+    // Tight, as in the window: ink reaches past a character's advance.
+    QFont tight = picker.font();
+    tight.setLetterSpacing(QFont::AbsoluteSpacing, -2);
+    picker.setFont(tight);
+    picker.resize(121, 25);
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
     const QMap<QString, Qt::Key> named = {
         {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},           {"Left", Qt::Key_Left},
         {"Right", Qt::Key_Right},   {"Home", Qt::Key_Home},           {"End", Qt::Key_End},
         {"Escape", Qt::Key_Escape}, {"Backspace", Qt::Key_Backspace}, {"Return", Qt::Key_Return}};
     for (const QString& k : keys.split(' ')) {
       QTest::keyClick(&picker, named.value(k, Qt::Key(Qt::Key_0 + k.toInt())));
+      QCoreApplication::processEvents();
     }
+    // Each key repainted only what it changed, and that was enough.
+    const QImage on_screen = picker.screen()->grabWindow(picker.winId()).toImage();
+    QCOMPARE(on_screen, picker.grab().toImage().convertToFormat(on_screen.format()));
     QCOMPARE(picker.text(), shown);
     QCOMPARE(int(picker.field()), field);
     if (!shown.startsWith('0')) QCOMPARE(picker.ValueText(), shown.toStdString());
