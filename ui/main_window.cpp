@@ -248,6 +248,15 @@ void bioForm1::create_result_controls() {
   Label10 = make_label(this, "Label10", "生まれた曜日", twips_rect(5640, 4680, 1095, 255));
   Label曜日 = make_label(this, "Label曜日", "？", twips_rect(6720, 4680, 375, 255));
   Label年齢 = make_label(this, "Label年齢", "", twips_rect(7200, 4680, 1695, 255));
+  // The row is a pixel taller than its pitch and each caption a pixel wider
+  // than the gap to the next; masked to both, as the date strip is, the
+  // results Execute writes repaint neither their neighbours nor LabelMsg1.
+  const int row = px(4920 - 4680);
+  Label1->setMask(QRect(0, 0, px(4200 - 2400), row));
+  Label日数->setMask(QRect(0, 0, Label日数->width(), row));
+  Label10->setMask(QRect(0, 0, px(6720 - 5640), row));
+  Label曜日->setMask(QRect(0, 0, Label曜日->width(), row));
+  Label年齢->setMask(QRect(0, 0, Label年齢->width(), row));
 
   Check1 = new QCheckBox(this);
   Check1->setObjectName("Check1");
