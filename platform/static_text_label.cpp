@@ -1,6 +1,7 @@
 #include "static_text_label.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 #include "kept_ink.h"
@@ -45,6 +46,13 @@ void StaticTextLabel::paint_in_parent(QPainter& painter) {
     return;
   }
   draw_caption(painter, pos());
+}
+
+QSize StaticTextLabel::caption_size() const {
+  if (!plain() || text().isEmpty()) return sizeHint();
+  const QSizeF laid = kept_layout(font(), text()).size();
+  const QMargins m = contentsMargins();
+  return {qCeil(laid.width()) + m.left() + m.right(), qCeil(laid.height()) + m.top() + m.bottom()};
 }
 
 QRect StaticTextLabel::shown_rect() const {

@@ -18,6 +18,10 @@ class StaticTextLabel : public QLabel {
   void paint_in_parent(QPainter& painter);
   // Where it shows in its parent: its mask's bounds, else its geometry.
   QRect shown_rect() const;
+  // The size its caption needs. A plain caption is measured by the layout
+  // its paint draws, so it is shaped once rather than again for QLabel's
+  // size hint; the two agree to the pixel.
+  QSize caption_size() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

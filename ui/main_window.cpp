@@ -39,7 +39,7 @@ Label* make_label(QWidget* parent, const QString& name, const QString& caption, 
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(align | Qt::AlignTop);
-  const QSize needed = label->sizeHint();
+  const QSize needed = label->caption_size();
   geometry.setWidth(std::max(geometry.width(), needed.width()));
   geometry.setHeight(std::max(geometry.height(), needed.height()));
   label->setGeometry(geometry);
