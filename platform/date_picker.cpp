@@ -55,15 +55,16 @@ void DatePicker::edit(Edit&& change) {
   const DateField field = fields_.field();
   change();
   const bool moved = fields_.field() != field;
-  if (text() == before && !moved) return;
+  const QString now = text();
+  if (now == before && !moved) return;
   // A new day mostly changes a digit or two; a new field moves the highlight.
   if (moved || !painted_) {
     update();
   } else {
-    update(changed_span(before));
+    update(changed_span(before, now));
   }
   if (QAccessible::isActive()) {
-    QAccessibleValueChangeEvent event(this, text());
+    QAccessibleValueChangeEvent event(this, now);
     QAccessible::updateAccessibility(&event);
   }
 }
@@ -137,8 +138,7 @@ int DatePicker::reach() const {
   return reach_;
 }
 
-QRect DatePicker::changed_span(const QString& before) const {
-  const QString now = text();
+QRect DatePicker::changed_span(const QString& before, const QString& now) const {
   const std::array<int, kChars + 1> was = edges(before);
   const std::array<int, kChars + 1> is = edges(now);
   int first = 0;

@@ -69,8 +69,8 @@ class DatePicker : public QWidget {
   qreal advance(QChar c) const;
   // How far a glyph's ink may reach past its advance, in whole pixels.
   int reach() const;
-  // Where `before` and what is shown now differ, with the ink around it.
-  QRect changed_span(const QString& before) const;
+  // Where the shown text `before` and `now` differ, with the ink around it.
+  QRect changed_span(const QString& before, const QString& now) const;
   DateField field_at(int x) const;
   void draw_char(QPainter& painter, QChar c, QPoint at, QColor colour) const;
 

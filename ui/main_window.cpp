@@ -31,13 +31,11 @@ namespace {
 // Labels are transparent: the window's picture, or the frame's face, shows
 // around their characters. A label too small for its caption in this
 // font grows right and down, so no caption is ever cut off.
-template <typename Label = StaticTextLabel>
-Label* make_label(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
-                  Qt::Alignment align = Qt::AlignLeft) {
-  auto* label = new Label(parent);
+StaticTextLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
+                            QRect geometry, Qt::Alignment align = Qt::AlignLeft) {
+  auto* label = new StaticTextLabel(parent);
   label->setText(caption);
   label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
   label->setAlignment(align | Qt::AlignTop);
   const QSize needed = label->caption_size();
   geometry.setWidth(std::max(geometry.width(), needed.width()));
@@ -215,9 +213,9 @@ void bioForm1::create_chart_controls() {
 
   for (int i = 0; i < 30; ++i) {
     // Their captions change at every tick, among 31 day numbers.
-    L_date[i] = make_label<StaticTextLabel>(this, QString("L_date(%1)").arg(i),
-                                            QString("%1").arg(i + 1, 2, 10, QChar('0')),
-                                            twips_rect(1320 + 240 * i, 4440, 255, 255));
+    L_date[i] =
+        make_label(this, QString("L_date(%1)").arg(i), QString("%1").arg(i + 1, 2, 10, QChar('0')),
+                   twips_rect(1320 + 240 * i, 4440, 255, 255));
     set_text_colour(L_date[i], rgb(255, 255, 0));
     // Each label is a pixel wider than the strip's pitch and a pixel taller
     // than the gap to the row below; its caption lies within both, so a new
