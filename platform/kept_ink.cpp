@@ -173,9 +173,19 @@ const Bounds& bounds_of(Captions& captions, const QString& text) {
   return *it;
 }
 
+// Glyphs set closer than the face spaces them may share pixels, and two
+// glyphs blended on a clear image and then onto the backdrop round unlike
+// two blended onto the backdrop in turn.
+bool sets_glyphs_closer(const QFont& font) {
+  const qreal spacing = font.letterSpacing();
+  if (font.letterSpacingType() == QFont::AbsoluteSpacing) return spacing < 0;
+  return spacing > 0 && spacing < 100;  // 0 per cent is the face's own spacing
+}
+
 const QImage* exact_ink(Captions& captions, const QString& text, QRgb colour, QSize size,
                         QPointF origin, int ratio) {
   if (qAlpha(colour) != 255 || ratio < 1 || !ink_is_exact(captions)) return nullptr;
+  if (text.size() > 1 && sets_glyphs_closer(captions.font)) return nullptr;
   return &ink_of(captions, text, colour, size, origin, ratio);
 }
 

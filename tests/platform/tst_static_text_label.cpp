@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "fonts.h"
+#include "kept_ink.h"
 #include "static_text_label.h"
 
 namespace {
@@ -71,6 +72,34 @@ class TestStaticTextLabel : public QObject {
     const auto align = Qt::AlignLeft | Qt::AlignTop;
     QCOMPARE(rendered<norvane::StaticTextLabel>("2008/04/16", align, Qt::white, &font),
              rendered<QLabel>("2008/04/16", align, Qt::white, &font));
+  }
+
+  // Ink is kept for a caption only where blending it whole is exact: not
+  // where glyphs are set closer than their face spaces them.
+  void keeps_ink_unless_glyphs_are_set_closer_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<qreal>("spacing");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("kept");
+    const int absolute = QFont::AbsoluteSpacing;
+    const int percent = QFont::PercentageSpacing;
+    QTest::newRow("face's own") << percent << 0.0 << "2008/04/16" << true;
+    QTest::newRow("one pixel closer") << absolute << -1.0 << "2008/04/16" << false;
+    QTest::newRow("one character closer") << absolute << -1.0 << "7" << true;
+    QTest::newRow("one pixel apart") << absolute << 1.0 << "2008/04/16" << true;
+    QTest::newRow("90 per cent") << percent << 90.0 << "2008/04/16" << false;
+    QTest::newRow("110 per cent") << percent << 110.0 << "2008/04/16" << true;
+  }
+  void keeps_ink_unless_glyphs_are_set_closer() {
+    QFETCH(int, type);
+    QFETCH(qreal, spacing);
+    QFETCH(QString, caption);
+    QFETCH(bool, kept);
+    QFont font = norvane::date_font();
+    if (spacing != 0) font.setLetterSpacing(QFont::SpacingType(type), spacing);
+    const QImage* ink =
+        norvane::kept_ink(font, caption, qRgb(255, 255, 255), QSize(180, 40), QPointF(), 1);
+    QCOMPARE(ink != nullptr, kept);
   }
 
   // Wide captions that never repeat outgrow the kept ink, which starts
