@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,15 @@ namespace norvane {
 namespace {
 QString date_font_family() {
   return QString::fromUtf16(kDateFontFamily);
+}
+
+// The first of the faces that this system has, or an empty text.
+QString first_present(const QStringList& faces) {
+  const QStringList present = QFontDatabase::families();
+  for (const QString& face : faces) {
+    if (present.contains(face, Qt::CaseInsensitive)) return face;
+  }
+  return {};
 }
 }  // namespace
 
@@ -23,8 +33,20 @@ void register_font_substitutions() {
   QFont::insertSubstitutions(date_font_family(), japanese_gothic_families());
 }
 
+// Asking for one face that is present, rather than a list or a missing face,
+// lets Qt put off its search for fallback faces until a character is missing;
+// run for every script of the captions, that search was a tenth of start-up.
+QStringList ui_font_families() {
+  const QString face = first_present(japanese_gothic_families());
+  if (!face.isEmpty()) return {face};
+  return japanese_gothic_families() << QStringLiteral("Sans Serif");
+}
+
 QFont date_font() {
-  return QFont(date_font_family(), 12, QFont::Normal);
+  QString face = first_present({date_font_family()});
+  if (face.isEmpty()) face = first_present(japanese_gothic_families());
+  if (face.isEmpty()) face = date_font_family();
+  return QFont(face, 12, QFont::Normal);
 }
 
 }  // namespace norvane

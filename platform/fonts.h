@@ -14,7 +14,12 @@ QStringList japanese_gothic_families();
 // Maps the requested face to Japanese Gothic faces present on this system.
 void register_font_substitutions();
 
-// The date boxes' and pickers' font: the face above at 12 points, regular.
+// The window's own captions: the first Japanese Gothic face present, or the
+// whole list when none is.
+QStringList ui_font_families();
+
+// The date boxes' and pickers' font at 12 points, regular: the face above
+// when present, else the face it is substituted by.
 QFont date_font();
 
 }  // namespace norvane

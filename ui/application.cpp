@@ -13,7 +13,7 @@ void prepare_application() {
   // A Japanese Gothic at 12 pixels: the window's captions are laid out for
   // that size.
   QFont ui;
-  ui.setFamilies(japanese_gothic_families() << "Sans Serif");
+  ui.setFamilies(ui_font_families());
   ui.setPixelSize(12);
   QApplication::setFont(ui);
   QApplication::setWindowIcon(app_icon());

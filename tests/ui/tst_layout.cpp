@@ -1,5 +1,6 @@
 // The main window in its layout state.
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,7 +198,6 @@ class TestLayout : public QObject {
     QCOMPARE(w.Text日->maxLength(), 32767);
     for (QLineEdit* box : {w.Text年, w.Text月, w.Text日}) {
       QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));
-      QCOMPARE(box->font().family(), QString::fromUtf16(kDateFontFamily));
       QCOMPARE(box->font().pointSize(), 12);
     }
     QCOMPARE(w.DTPicker1->font().pointSize(), 12);
@@ -209,6 +209,34 @@ class TestLayout : public QObject {
     QCOMPARE(w.demo_flg, kFalse);
     QCOMPARE(w.demo_day, 0.0);
     QVERIFY(w.in_yy.isEmpty() && w.in_mm.isEmpty() && w.in_dd.isEmpty());
+  }
+
+  // Each font asks for one face that is present, and it is the face that
+  // the face named for the controls, or the list of Gothic faces, shows.
+  void fonts_show_the_faces_asked_for_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QFont>("named");
+    QFont list;
+    list.setFamilies(japanese_gothic_families() << "Sans Serif");
+    list.setPixelSize(12);
+    const QFont date(QString::fromUtf16(kDateFontFamily), 12);
+    QTest::newRow("caption") << "Label7" << list;
+    QTest::newRow("button") << "Command実行" << list;
+    for (const char* name : {"Text年", "Text月", "Text日", "DTPicker1", "DTPicker2"}) {
+      QTest::newRow(name) << name << date;
+    }
+  }
+  void fonts_show_the_faces_asked_for() {
+    QFETCH(QString, control);
+    QFETCH(QFont, named);
+    FormFixture f;
+    auto* widget = f.form->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    const QFont font = widget->font();
+    QCOMPARE(font.families().size(), 1);
+    QCOMPARE(QFontInfo(font).family(), QFontInfo(named).family());
+    QCOMPARE(QFontInfo(font).pixelSize(), QFontInfo(named).pixelSize());
+    QVERIFY(QFontDatabase::families().contains(font.family()));
   }
 
   void timer_runs_from_creation() {
