@@ -1,70 +1,22 @@
 #include "app_icon.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
-#include <QtMath>
-#include <numbers>
+
+#include "app_icon_pixels.h"
 
 namespace norvane {
 
 namespace {
 
-// Drawn on a 32-unit grid and scaled, so every size shows the same picture.
-QImage render_icon(int size) {
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 32.0, size / 32.0);
-
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(64, 64, 64));
-  p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
-
-  p.setPen(QPen(Qt::black, 1.0));
-  p.drawLine(QPointF(3, 16), QPointF(29, 16));
-
-  // Periods in the ratio of the three rhythms, starting at different phases.
-  struct Curve {
-    QColor colour;
-    double period = 0;
-    double phase = 0;
-  };
-  const Curve curves[] = {
-      {QColor(255, 128, 128), 23, 0.0},
-      {QColor(0, 255, 0), 28, 2.2},
-      {QColor(0, 0, 255), 33, 4.4},
-  };
-  for (const Curve& c : curves) {
-    QPainterPath path;
-    for (double x = 3; x <= 29.001; x += 0.5) {
-      const double y = 16 - 9 * qSin(2 * std::numbers::pi * (x - 3) / (c.period * 0.93) + c.phase);
-      if (x == 3)
-        path.moveTo(x, y);
-      else
-        path.lineTo(x, y);
-    }
-    p.setPen(QPen(c.colour, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-  }
-  return image;
-}
-
-// Drawn once per size: the application and each window ask for the icon.
-// Images, unlike pixmaps, may outlive the application.
-const QImage& icon_image(int size) {
-  static const QImage small = render_icon(16);
-  static const QImage large = render_icon(32);
-  return size == 16 ? small : large;
+// The pixels are drawn at build time: drawing the curves at start-up cost
+// as much as laying out a dozen captions. The images only read them.
+QImage icon_image(int size) {
+  const std::uint32_t* pixels = size == 16 ? app_icon_pixels::k16 : app_icon_pixels::k32;
+  return QImage(reinterpret_cast<const uchar*>(pixels), size, size, qsizetype{4} * size,
+                QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace
-
-QImage app_icon_image() {
-  return icon_image(32);
-}
 
 QIcon app_icon() {
   QIcon icon;

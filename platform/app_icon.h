@@ -1,11 +1,9 @@
 #pragma once
 #include <QIcon>
-#include <QImage>
 
 namespace norvane {
 
-// The application's 32 x 32 icon: three curves on a dark ground.
-QImage app_icon_image();
+// The application's icon at 16 and 32 pixels.
 QIcon app_icon();
 
 }  // namespace norvane
