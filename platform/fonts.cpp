@@ -43,9 +43,12 @@ QStringList ui_font_families() {
 }
 
 QFont date_font() {
-  QString face = first_present({date_font_family()});
-  if (face.isEmpty()) face = first_present(japanese_gothic_families());
-  if (face.isEmpty()) face = date_font_family();
+  // Looked up once: five controls ask, and the faces stay while the program runs.
+  static const QString face = [] {
+    const QString present =
+        first_present(QStringList{date_font_family()} << japanese_gothic_families());
+    return present.isEmpty() ? date_font_family() : present;
+  }();
   return QFont(face, 12, QFont::Normal);
 }
 
