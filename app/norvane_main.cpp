@@ -3,13 +3,16 @@
 #include <QApplication>
 
 #include "application.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "qt_services.h"
 
 namespace norvane {
 
 int norvane_main(int& argc, char** argv, const std::function<void(QWidget&)>& before_show) {
+  std::jthread font_configuration = load_font_configuration_aside();
   QApplication app(argc, argv);
+  font_configuration.join();
   QApplication::setApplicationName("Norvane");
   // Lets a Wayland desktop match the windows to the installed entry and icon.
   QApplication::setDesktopFileName(NORVANE_APP_ID);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 namespace norvane {
 
 namespace {
@@ -27,6 +29,12 @@ QStringList japanese_gothic_families() {
           QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
           QStringLiteral("VL PGothic"),       QStringLiteral("TakaoPGothic"),
           QStringLiteral("IPAGothic")};
+}
+
+// Fontconfig keeps one configuration per process and builds it once; Qt's
+// font database then finds it ready instead of parsing it at the first font.
+std::jthread load_font_configuration_aside() {
+  return std::jthread([] { FcInit(); });
 }
 
 void register_font_substitutions() {

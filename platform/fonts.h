@@ -1,6 +1,7 @@
 #pragma once
 #include <QFont>
 #include <QStringList>
+#include <thread>
 
 namespace norvane {
 
@@ -10,6 +11,11 @@ inline constexpr char16_t kDateFontFamily[] = u"ＭＳ Ｐゴシック";
 // Japanese Gothic faces, proportional ones first, as found on Debian and
 // other desktops.
 QStringList japanese_gothic_families();
+
+// Loads fontconfig's configuration and font cache on a thread of its own.
+// Started before the application object, it runs while the display
+// connection is set up; join it before the first font is asked for.
+std::jthread load_font_configuration_aside();
 
 // Maps the requested face to Japanese Gothic faces present on this system.
 void register_font_substitutions();
