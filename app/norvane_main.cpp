@@ -12,6 +12,8 @@ namespace norvane {
 int norvane_main(int& argc, char** argv, const std::function<void(QWidget&)>& before_show) {
   std::jthread font_configuration = load_font_configuration_aside();
   QApplication app(argc, argv);
+  // Before the first font: a font asked for sooner would have Qt build a
+  // second configuration alongside.
   font_configuration.join();
   QApplication::setApplicationName("Norvane");
   // Lets a Wayland desktop match the windows to the installed entry and icon.
