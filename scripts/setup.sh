@@ -4,8 +4,8 @@ set -euo pipefail
 
 NORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 NORVANE_BUILD="$NORVANE_ROOT/build"
-NORVANE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libfontconfig-dev fonts-ipafont-gothic libbenchmark-dev
-  clang-tidy clang-format qt6-qpa-plugins xvfb xdotool
+NORVANE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libfontconfig-dev fonts-ipafont-gothic
+  libbenchmark-dev clang-tidy clang-format qt6-qpa-plugins xvfb xdotool
   desktop-file-utils appstream file dpkg-dev)
 
 norvane_missing_packages() {
