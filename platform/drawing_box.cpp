@@ -5,8 +5,6 @@
 #include <QPen>
 #include <cmath>
 
-#include "kept_ink.h"
-
 namespace norvane {
 
 namespace {
@@ -17,26 +15,12 @@ double fraction(double value, double from, double to) {
   return to == from ? 0.0 : (value - from) / (to - from);
 }
 
-// Exactly the same stroke: a fuzzy match could hide a moved curve.
-bool same_stroke(const DrawingBox::Stroke& a, const DrawingBox::Stroke& b) {
-  return a.kind == b.kind && a.from.x() == b.from.x() && a.from.y() == b.from.y() &&
-         a.to.x() == b.to.x() && a.to.y() == b.to.y() && a.color == b.color && a.style == b.style &&
-         a.text == b.text;
-}
-
 }  // namespace
 
 DrawingBox::DrawingBox(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
   setAutoFillBackground(true);
-  update_opaque();
-}
-
-void DrawingBox::update_opaque() {
-  // An opaque box fills its own background: where a kept picture covers
-  // the inner area, filling it first as Qt would is wasted.
-  setAttribute(Qt::WA_OpaquePaintEvent, palette().brush(backgroundRole()).isOpaque());
 }
 
 void DrawingBox::Scale(QPointF left_top, QPointF right_bottom) {
@@ -110,89 +94,27 @@ void DrawingBox::setVisible(bool visible) {
   if (!visible) emit forgotten();
 }
 
-void DrawingBox::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::PaletteChange) update_opaque();
-  QFrame::changeEvent(event);
-}
-
-std::optional<DrawingBox::BackdropKey> DrawingBox::backdrop_key() const {
-  // Only a picture that lands on whole device pixels over one plain,
-  // opaque background paints exactly as the strokes themselves would.
-  // (The box is opaque exactly when its background brush is.)
-  const qreal ratio = devicePixelRatioF();
-  const QBrush& background = palette().brush(backgroundRole());
-  if (ratio != std::round(ratio) || !testAttribute(Qt::WA_OpaquePaintEvent) ||
-      background.style() != Qt::SolidPattern) {
-    return std::nullopt;
-  }
-  return BackdropKey{size(), ratio, background.color(), contentsRect(), left_top_, right_bottom_};
-}
-
-void DrawingBox::render_backdrop(const BackdropKey& key, std::size_t count) {
-  backdrop_ = QImage(qRound(key.size.width() * key.ratio), qRound(key.size.height() * key.ratio),
-                     QImage::Format_RGB32);
-  backdrop_.setDevicePixelRatio(key.ratio);
-  backdrop_.fill(key.background);
-  QPainter painter(&backdrop_);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setClipRect(contentsRect());
-  paint_strokes(painter, 0, count);
-  backdrop_count_ = count;
-  backdrop_key_ = key;
-}
-
 void DrawingBox::paintEvent(QPaintEvent* event) {
   update_requested_ = false;
-  // The strokes this paint shares with the last, up to the first text.
-  std::size_t shared = 0;
-  while (shared < strokes_.size() && shared < painted_.size() &&
-         strokes_[shared].kind != Stroke::Kind::Text &&
-         same_stroke(strokes_[shared], painted_[shared])) {
-    ++shared;
-  }
-  std::size_t from = 0;
-  if (const auto key = backdrop_key(); key && !strokes_.empty()) {
-    const bool usable = backdrop_count_ > 0 && backdrop_count_ <= shared && *key == backdrop_key_;
-    if (!usable) {
-      backdrop_count_ = 0;
-      backdrop_ = QImage();
-      if (shared > 0) render_backdrop(*key, shared);
-    }
-    from = backdrop_count_;
-  }
-  if (!strokes_.empty()) painted_ = strokes_;
-
-  if (testAttribute(Qt::WA_OpaquePaintEvent)) {
-    QRegion fill = event->region();
-    if (from > 0) fill -= contentsRect();
-    QPainter painter(this);
-    for (const QRect& r : fill) painter.fillRect(r, palette().brush(backgroundRole()));
-  }
-  if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
+  QFrame::paintEvent(event);
   if (strokes_.empty()) return;
-
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(contentsRect());
-  if (from > 0) painter.drawImage(QPointF(0, 0), backdrop_);
-  paint_strokes(painter, from, strokes_.size());
+  paint_strokes(painter);
 }
 
-void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t to) {
+void DrawingBox::paint_strokes(QPainter& painter) {
   // Whole device pixels keep the lines crisp; on a scaled screen they also
   // place the points finer than whole logical pixels would.
   const QRect inner = contentsRect();
   const qreal ratio = devicePixelRatioF();
-  const int whole = qRound(ratio);
   const auto snap = [&](QPointF user) {
     const QPointF device = to_widget(user, inner) * ratio;
     return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
   };
   // The baseline stands a whole pixel ascent below the drawing position.
-  const qreal baseline = QFontMetrics(font()).ascent() - QFontMetricsF(font()).ascent();
-  // The first paint with text, at start-up, draws it in place and keeps
-  // nothing.
-  const bool keep_ink = text_painted_;
+  const int baseline = QFontMetrics(font()).ascent();
   // Runs of lines or points in one pen go to the painter at once, in order.
   std::vector<QLineF> lines;
   std::vector<QPointF> points;
@@ -203,8 +125,7 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
     points.clear();
   };
   QPen pen(Qt::NoPen);
-  for (std::size_t i = from; i < to; ++i) {
-    const Stroke& s = strokes_[i];
+  for (const Stroke& s : strokes_) {
     const QPointF at = snap(s.to);
     const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
     if (pen.color() != s.color || pen.style() != style) {
@@ -224,15 +145,7 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
         break;
       case Stroke::Kind::Text: {
         flush();
-        const FreeInk ink = keep_ink && whole == ratio
-                                ? kept_free_ink(font(), s.text, s.color.rgba(), baseline, whole)
-                                : FreeInk{};
-        if (ink.image) {
-          painter.drawImage(at - QPointF(ink.lead), *ink.image);
-        } else {
-          painter.drawStaticText(QPointF(at.x(), at.y() + baseline), kept_layout(font(), s.text));
-        }
-        text_painted_ = true;
+        painter.drawText(QPointF(at.x(), at.y() + baseline), s.text);
         break;
       }
     }

@@ -1,14 +1,12 @@
 #include "biorythm.h"
 
 #include <QLabel>
-#include <QRect>
 
 #include "biorhythm.h"
 #include "chart_readout.h"
 #include "drawing_box.h"
 #include "main_window.h"
 #include "qt_colour.h"
-#include "static_text_label.h"
 
 using namespace norvane;
 
@@ -54,25 +52,18 @@ void draw_biorhythm(bioForm1& form, double elapsed_days, Date start_date) {
 
 void set_date_labels(bioForm1& form, Date start_date) {
   const auto strip = date_strip(start_date);
-  // The labels' updates are off: the window repaints what changed, as one
-  // stretch of the row.
-  QRect changed;
   for (int i = 0; i < kChartDays; ++i) {
-    StaticTextLabel* label = form.L_date[i];
-    const QString caption = QString::number(strip[i].day);
+    QLabel* label = form.L_date[i];
+    // A new palette costs a resolve and a repaint; the colour changes only
+    // at a month's end.
     const QColor colour = to_qcolor(strip[i].next_month ? kNextMonthColour : kStartMonthColour);
-    const bool recoloured = label->palette().color(QPalette::WindowText) != colour;
-    if (!recoloured && label->text() == caption) continue;
-    if (recoloured) {
+    if (label->palette().color(QPalette::WindowText) != colour) {
       QPalette p = label->palette();
       p.setColor(QPalette::WindowText, colour);
       label->setPalette(p);
     }
-    label->setText(caption);
-    // Masked to the strip's pitch, so no neighbour repaints with it.
-    changed |= label->shown_rect();
+    label->setText(QString::number(strip[i].day));
   }
-  form.update(changed);
 }
 
 }  // namespace Biorythm

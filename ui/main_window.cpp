@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,8 +19,6 @@
 #include "fonts.h"
 #include "key_filter.h"
 #include "qt_colour.h"
-#include "scroll_bar.h"
-#include "static_text_label.h"
 #include "twips.h"
 
 using namespace norvane;
@@ -31,13 +28,14 @@ namespace {
 // Labels are transparent: the window's picture, or the frame's face, shows
 // around their characters. A label too small for its caption in this
 // font grows right and down, so no caption is ever cut off.
-StaticTextLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
-                            QRect geometry, Qt::Alignment align = Qt::AlignLeft) {
-  auto* label = new StaticTextLabel(parent);
+QLabel* make_label(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
+                   Qt::Alignment align = Qt::AlignLeft) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
   label->setText(caption);
   label->setObjectName(name);
   label->setAlignment(align | Qt::AlignTop);
-  const QSize needed = label->caption_size();
+  const QSize needed = label->sizeHint();
   geometry.setWidth(std::max(geometry.width(), needed.width()));
   geometry.setHeight(std::max(geometry.height(), needed.height()));
   label->setGeometry(geometry);
@@ -82,11 +80,13 @@ QLineEdit* make_date_box(QWidget* parent, const QString& name, QRect geometry, i
 DatePicker* make_picker(QWidget* parent, const QString& name, QRect geometry, Date value) {
   auto* picker = new DatePicker(parent);
   picker->setObjectName(name);
-  picker->setGeometry(geometry);
-  // Slightly closer digits: the date just fits the picker's laid-out width.
+  // Slightly closer digits, and a picker too narrow for the date with the
+  // style's frame and arrow grows right, as a label does for its caption.
   QFont font = date_font();
   font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
   picker->setFont(font);
+  geometry.setWidth(std::max(geometry.width(), picker->sizeHint().width()));
+  picker->setGeometry(geometry);
   picker->setValue(value);
   return picker;
 }
@@ -217,17 +217,9 @@ void bioForm1::create_chart_controls() {
         make_label(this, QString("L_date(%1)").arg(i), QString("%1").arg(i + 1, 2, 10, QChar('0')),
                    twips_rect(1320 + 240 * i, 4440, 255, 255));
     set_text_colour(L_date[i], rgb(255, 255, 0));
-    // Each label is a pixel wider than the strip's pitch and a pixel taller
-    // than the gap to the row below; its caption lies within both, so a new
-    // day repaints neither its neighbour, the scroll bar, nor that row.
-    L_date[i]->setMask(QRect(0, 0, px(240), px(4680 - 4440)));
-    // All thirty change at once; the window paints them in one go. Their
-    // size is fixed, so a new caption asks the window for no new layout.
-    L_date[i]->setUpdatesEnabled(false);
-    L_date[i]->setFixedSize(L_date[i]->size());
   }
 
-  HScroll1 = new ScrollBar(Qt::Horizontal, this);
+  HScroll1 = new QScrollBar(Qt::Horizontal, this);
   HScroll1->setObjectName("HScroll1");
   HScroll1->setGeometry(twips_rect(8520, 4400, 495, 255));
   HScroll1->setRange(0, 32767);
@@ -239,22 +231,11 @@ void bioForm1::create_chart_controls() {
 
 void bioForm1::create_result_controls() {
   Label6 = make_label(this, "Label6", "ﾊﾞｲｵﾘｽﾞﾑ表示開始日付", twips_rect(240, 4680, 1935, 255));
-  // Its last row lies on DTPicker2, which repaints at every tick.
-  Label6->setMask(QRect(0, 0, Label6->width(), px(4920 - 4680)));
   Label1 = make_label(this, "Label1", "生まれてから現在まで", twips_rect(2400, 4680, 1815, 255));
   Label日数 = make_label(this, "Label日数", "", twips_rect(4200, 4680, 1215, 255));
   Label10 = make_label(this, "Label10", "生まれた曜日", twips_rect(5640, 4680, 1095, 255));
   Label曜日 = make_label(this, "Label曜日", "？", twips_rect(6720, 4680, 375, 255));
   Label年齢 = make_label(this, "Label年齢", "", twips_rect(7200, 4680, 1695, 255));
-  // The row is a pixel taller than its pitch and each caption a pixel wider
-  // than the gap to the next; masked to both, as the date strip is, the
-  // results Execute writes repaint neither their neighbours nor LabelMsg1.
-  const int row = px(4920 - 4680);
-  Label1->setMask(QRect(0, 0, px(4200 - 2400), row));
-  Label日数->setMask(QRect(0, 0, Label日数->width(), row));
-  Label10->setMask(QRect(0, 0, px(6720 - 5640), row));
-  Label曜日->setMask(QRect(0, 0, Label曜日->width(), row));
-  Label年齢->setMask(QRect(0, 0, Label年齢->width(), row));
 
   Check1 = new QCheckBox(this);
   Check1->setObjectName("Check1");
@@ -288,9 +269,8 @@ void bioForm1::setPicture(const QPixmap& picture) {
 
 void bioForm1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  QPainter painter(this);
-  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
-  for (StaticTextLabel* label : L_date) {
-    if (event->region().intersects(label->shown_rect())) label->paint_in_parent(painter);
+  if (!picture_.isNull()) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
   }
 }

@@ -11,7 +11,6 @@
 
 #include "flag.h"
 #include "key_entry.h"
-#include "static_text_label.h"
 
 class ChartReadout;
 class QCheckBox;
@@ -59,7 +58,7 @@ class bioForm1 : public QWidget {
   QLabel* Label19 = nullptr;
   QLabel* Label18 = nullptr;
   QLabel* Label20 = nullptr;
-  std::array<norvane::StaticTextLabel*, 30> L_date{};
+  std::array<QLabel*, 30> L_date{};
   QScrollBar* HScroll1 = nullptr;
   QLabel* Label6 = nullptr;
   QLabel* Label1 = nullptr;

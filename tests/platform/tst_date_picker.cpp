@@ -2,7 +2,6 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QScreen>
 #include <QtTest>
 #include <chrono>
 
@@ -88,120 +87,31 @@ class TestDatePicker : public QObject {
     QCOMPARE(picker.text(), value.toString("yyyy/MM/dd"));
   }
 
-  // Keys by name, separated by blanks, typed from 2008/04/16 (or "from").
-  void editsOneField_data() {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("field");  // 0 year, 1 month, 2 day
-    const QString v = "2008/04/16";
-    QTest::newRow("year up") << v << "Up"
-                             << "2009/04/16" << 0;
-    QTest::newRow("month down") << v << "Right Down"
-                                << "2008/03/16" << 1;
-    QTest::newRow("month runs round") << v << "Right Up Up Up Up Up Up Up Up Up"
-                                      << "2008/01/16" << 1;
-    QTest::newRow("day runs round") << "2008/04/30"
-                                    << "End Up"
-                                    << "2008/04/01" << 2;
-    QTest::newRow("day before 1") << "2008/02/01"
-                                  << "End Down"
-                                  << "2008/02/29" << 2;
-    QTest::newRow("month keeps a short day") << "2008/03/31"
-                                             << "Right Down"
-                                             << "2008/02/29" << 1;
-    QTest::newRow("year keeps a leap day") << "2008/02/29"
-                                           << "Up"
-                                           << "2009/02/28" << 0;
-    QTest::newRow("last year") << "9999/12/31"
-                               << "Up"
-                               << "9999/12/31" << 0;
-    QTest::newRow("first year") << "1601/01/01"
-                                << "Down"
-                                << "1601/01/01" << 0;
-    QTest::newRow("Left, Right stop at the ends") << v << "Left Right Right Right" << v << 2;
-    QTest::newRow("Home") << v << "End Home" << v << 0;
-    QTest::newRow("year typed") << v << "1 9 8 8"
-                                << "1988/04/16" << 1;
-    QTest::newRow("year typing") << v << "1 9"
-                                 << "0019/04/16" << 0;
-    QTest::newRow("short year clamped on leaving") << v << "1 9 Right"
-                                                   << "1601/04/16" << 1;
-    QTest::newRow("typing erased") << v << "1 9 Backspace"
-                                   << "0001/04/16" << 0;
-    QTest::newRow("typing cancelled") << v << "1 9 Escape" << v << 0;
-    QTest::newRow("typing stepped") << v << "2 0 1 Up"
-                                    << "1602/04/16" << 0;
-    QTest::newRow("month of one digit") << v << "Right 7"
-                                        << "2008/07/16" << 2;
-    QTest::newRow("month of two") << v << "Right 1 1"
-                                  << "2008/11/16" << 2;
-    QTest::newRow("month 00") << v << "Right 0 0"
-                              << "2008/01/16" << 2;
-    QTest::newRow("month 19") << v << "Right 1 9"
-                              << "2008/12/16" << 2;
-    QTest::newRow("day 31 in April") << v << "End 3 1"
-                                     << "2008/04/30" << 2;
-    QTest::newRow("day 3 in February") << "2007/02/10"
-                                       << "End 3"
-                                       << "2007/02/03" << 2;
-    QTest::newRow("day typed on Enter") << v << "End 2 Return"
-                                        << "2008/04/02" << 2;
-    QTest::newRow("a whole date") << v << "1 9 6 4 1 0 0 1"
-                                  << "1964/10/01" << 2;
-  }
-  void editsOneField() {
-    QFETCH(QString, from);
-    QFETCH(QString, keys);
-    QFETCH(QString, shown);
-    QFETCH(int, field);
+  void calendar() {
     DatePicker picker;
-    QVERIFY(picker.setValueText(from.toStdString()));
-    // Tight, as in the window: ink reaches past a character's advance.
-    QFont tight = picker.font();
-    tight.setLetterSpacing(QFont::AbsoluteSpacing, -2);
-    picker.setFont(tight);
-    picker.resize(121, 25);
+    picker.setValue(ymd(2008, 4, 16));
     picker.show();
     QVERIFY(QTest::qWaitForWindowExposed(&picker));
-    const QMap<QString, Qt::Key> named = {
-        {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},           {"Left", Qt::Key_Left},
-        {"Right", Qt::Key_Right},   {"Home", Qt::Key_Home},           {"End", Qt::Key_End},
-        {"Escape", Qt::Key_Escape}, {"Backspace", Qt::Key_Backspace}, {"Return", Qt::Key_Return}};
-    for (const QString& k : keys.split(' ')) {
-      QTest::keyClick(&picker, named.value(k, Qt::Key(Qt::Key_0 + k.toInt())));
-      QCoreApplication::processEvents();
-    }
-    // Each key repainted only what it changed, and that was enough.
-    const QImage on_screen = picker.screen()->grabWindow(picker.winId()).toImage();
-    QCOMPARE(on_screen, picker.grab().toImage().convertToFormat(on_screen.format()));
-    QCOMPARE(picker.text(), shown);
-    QCOMPARE(int(picker.field()), field);
-    if (!shown.startsWith('0')) QCOMPARE(picker.ValueText(), shown.toStdString());
-  }
-
-  void mouseAndCalendar() {
-    QWidget window;
-    auto* picker = new DatePicker(&window);
-    picker->setGeometry(0, 0, 121, 25);
-    picker->setValue(ymd(2008, 4, 16));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 40, 12));
-    QCOMPARE(picker->field(), norvane::DateField::Day);
-    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(8, 12));
-    QCOMPARE(picker->field(), norvane::DateField::Year);
-    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 4, 12));
-    QCalendarWidget* calendar = picker->calendar();
-    QVERIFY(calendar && calendar->isVisible());
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 5, picker.height() / 2));
+    QCalendarWidget* calendar = picker.calendarWidget();
+    QVERIFY(calendar->isVisible());
     QCOMPARE(calendar->selectedDate(), QDate(2008, 4, 16));
     QCOMPARE(calendar->minimumDate(), QDate(1601, 1, 1));
     QCOMPARE(calendar->maximumDate(), QDate(9999, 12, 31));
     emit calendar->clicked(QDate(1964, 10, 1));
-    QVERIFY(!calendar->isVisible());
-    QCOMPARE(picker->ValueText(), std::string("1964/10/01"));
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(picker);
+    QTRY_VERIFY(!calendar->isVisible());
+    QCOMPARE(picker.ValueText(), std::string("1964/10/01"));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&picker);
     QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("1964/10/01"));
+  }
+
+  // ASCII digits, whatever the desktop's locale.
+  void showsAsciiDigitsInAnyLocale() {
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    DatePicker picker;
+    QLocale::setDefault(QLocale::c());
+    picker.setValue(ymd(2008, 4, 16));
+    QCOMPARE(picker.text(), QStringLiteral("2008/04/16"));
   }
 
   void copiesAndPastes() {
