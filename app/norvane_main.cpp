@@ -14,7 +14,7 @@ int norvane_main(int& argc, char** argv, const std::function<void(QWidget&)>& be
   QApplication app(argc, argv);
   // Before the first font: a font asked for sooner would have Qt build a
   // second configuration alongside.
-  font_configuration.join();
+  if (font_configuration.joinable()) font_configuration.join();
   QApplication::setApplicationName("Norvane");
   // Lets a Wayland desktop match the windows to the installed entry and icon.
   QApplication::setDesktopFileName(NORVANE_APP_ID);

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#ifdef NORVANE_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#endif
 
 namespace norvane {
 
@@ -34,7 +36,11 @@ QStringList japanese_gothic_families() {
 // Fontconfig keeps one configuration per process and builds it once; Qt's
 // font database then finds it ready instead of parsing it at the first font.
 std::jthread load_font_configuration_aside() {
+#ifdef NORVANE_HAVE_FONTCONFIG
   return std::jthread([] { FcInit(); });
+#else
+  return {};  // Qt reaches the system's fonts without fontconfig here
+#endif
 }
 
 void register_font_substitutions() {

@@ -14,7 +14,8 @@ QStringList japanese_gothic_families();
 
 // Loads fontconfig's configuration and font cache on a thread of its own.
 // Started before the application object, it runs while the display
-// connection is set up; join it before the first font is asked for.
+// connection is set up; join it before the first font is asked for. Not
+// joinable where the program is built without fontconfig.
 std::jthread load_font_configuration_aside();
 
 // Maps the requested face to Japanese Gothic faces present on this system.
