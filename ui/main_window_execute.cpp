@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "biorhythm.h"
 #include "biorythm.h"
@@ -16,19 +15,6 @@
 #include "services.h"
 
 using namespace norvane;
-
-namespace {
-
-// A box text as a 16-bit number, or nullopt when it is not digits alone
-// (a letter typed while entry was locked) or too big to fit.
-std::optional<std::int16_t> box_number(const QString& text) {
-  const bool digits =
-      std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-  if (!digits) return std::nullopt;
-  return to_int16(val(text.toStdString()));
-}
-
-}  // namespace
 
 void bioForm1::Command実行_Click() {
   if (demo_flg == kTrue) return;
@@ -75,12 +61,13 @@ std::optional<double> bioForm1::present_era_birth() {
   }
   if (S_H_Check(1) == kFalse) return std::nullopt;  // it has said why
 
-  // Keys typed while entry was locked reach the boxes unchecked, so they
-  // can name a month 13, a 31 April or hold a letter; refuse such an entry
-  // before the picker is touched.
-  const std::optional<std::int16_t> month = box_number(mm);
-  const std::optional<std::int16_t> day = box_number(dd);
-  if (!box_number(yy) || !month || !day ||
+  // Each box reads as its leading number, as the key entry reads it ("2x"
+  // is month 2). Keys typed while entry was locked reach the boxes
+  // unchecked, so they can name a month 13, a 31 April or a number past 16
+  // bits: refuse such an entry before the picker is touched.
+  const std::optional<std::int16_t> month = to_int16(val(mm.toStdString()));
+  const std::optional<std::int16_t> day = to_int16(val(dd.toStdString()));
+  if (!month || !day || *month < 1 || *day < 1 ||
       !DTPicker1->setValueText(str_signed(year) + str_signed(*month) + str_signed(*day))) {
     show_input_error();
     return std::nullopt;

@@ -90,10 +90,19 @@ class TestExecuteScroll : public QObject {
     // Heisei 1 January with day 0 would break the Heisei start rule.
     row("empty day box", {Heisei, "1/1/", kBorn08, kToday, 0, kept, kept, kRefused, kOld});
     row("Showa 64 January 8", {Showa, "64/1/8", kBorn08, kToday, 0, kept, kept, showa_end, kOld});
-    for (const char* boxes : {"63/13/1", "63/00/1", "2/4/31", "63/1a/5", "6a/1/5", "63/5/99999"}) {
+    for (const char* boxes : {"63/13/1", "63/00/1", "2/4/31", "63/5/0x", "63/-5/1", "63/5/99999"}) {
       QTest::addRow("no date %s", boxes)
           << ExecuteRow{Heisei, boxes, kBorn08, kToday, 0, kept, kept, kRefused, kOld};
     }
+    // A box reads up to its first letter.
+    row("letter in the year box", {Showa, "6a/5/12", ymd(1931, 5, 12), kToday, 0, " 34907日です。",
+                                   "1989/07/18" + kPast, none, 34907});
+    row("letter in the month box", {Showa, "63/2x/12", ymd(1988, 2, 12), kToday, 0,
+                                    " 14177日です。", "2046/04/20" + kOnce, none, 14177});
+    row("letter in the day box", {Showa, "63/5/6x", ymd(1988, 5, 6), kToday, 0, " 14093日です。",
+                                  "2046/07/13" + kOnce, none, 14093});
+    row("letter, born after today",
+        {Heisei, "63/1a/5", ymd(2051, 1, 5), kToday, 0, kept, kept, none, kOld});
     row("cycle end after 9999", {Western, "", b9942, ymd(9999, 12, 31), 0, " 21032日です。",
                                  "10000/08/07" + kOnce, none, 21032});
   }
