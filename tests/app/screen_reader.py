@@ -37,7 +37,7 @@ def check(what, ok, detail=""):
         print(f"FAIL: {what} {detail}".rstrip(), file=sys.stderr)
 
 
-def start_display(scratch):
+def start_display():
     for n in range(90, 141):
         if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
             break
@@ -171,8 +171,8 @@ def check_results(window):
 
 
 def check_dates(window):
-    births = {"生年月日": BIRTH.strftime("%Y/%m/%d"), "バイオリズム表示開始日付": None}
-    for name, expected in births.items():
+    pickers = {"生年月日": BIRTH.strftime("%Y/%m/%d"), "バイオリズム表示開始日付": None}
+    for name, expected in pickers.items():
         picker = by_name(window, name)
         text = text_of(picker) if picker else None
         ok = text is not None and re.fullmatch(r"\d{4}/\d{2}/\d{2}", text)
@@ -192,19 +192,18 @@ def main():
             shutil.copy(os.path.join(assets, name), os.path.join(scratch, "cwd"))
         os.environ.update(HOME=os.path.join(scratch, "home"),
                           XDG_RUNTIME_DIR=os.path.join(scratch, "runtime"))
-        processes.append(start_display(scratch))
+        processes.append(start_display())
         enable_screen_reader()
         env = dict(os.environ, QT_QPA_PLATFORM="xcb")
         processes.append(subprocess.Popen([program], cwd=os.path.join(scratch, "cwd"), env=env))
         window = wait_for(find_window)
         if window is None:
             sys.exit("FAIL: the window is not on the accessibility bus")
-        check_controls(window)
+        if not dates_only:
+            check_controls(window)
         type_birth_date(window)
         if dates_only:
-            failures.clear()
-            globals()["passes"] = 0
-            label_reading(window, r"日です。$")
+            label_reading(window, r"日です。$")  # Execute has run
             check_dates(window)
         else:
             check_results(window)
