@@ -13,7 +13,7 @@ set -euo pipefail
 # The steps a person takes, on either platform. Positions are in the
 # window's logical pixels (twips / 15).
 session_steps() {
-  open_window '^NorvaneA1.0$'
+  locate_window '^NorvaneA1.0$'
   sleep 1                      # a few demonstration ticks
   click 108 36                 # the year box
   xdotool type --delay 60 '6'  # the first key ends the demonstration
@@ -23,11 +23,11 @@ session_steps() {
   click 598 301                # the scroll bar's right arrow, twice
   click 598 301
   click 192 368                # 操作方法
-  open_window '^マニュアル$'
+  locate_window '^マニュアル$'
   click 268 436                # 戻る
   # The main window takes no clicks while the manual is open.
   wait_closed '^マニュアル$'
-  open_window '^NorvaneA1.0$'
+  locate_window '^NorvaneA1.0$'  # clicks are placed on it again
   click 580 368                # 終了
 }
 
@@ -109,9 +109,9 @@ EOF
     WAYLAND_DEBUG=client)
 fi
 
-# Sets left and top, the screen position of the shown window's content
-# whose title matches $1.
-open_window() {
+# Waits for the window whose title matches $1 to show, and sets left and
+# top to the screen position of its content.
+locate_window() {
   local geometry
   for _ in $(seq 200); do
     if [ "$platform" = x11 ]; then
