@@ -15,6 +15,7 @@
 #include "app_icon.h"
 #include "chart_readout.h"
 #include "date_picker.h"
+#include "direct_entry_box.h"
 #include "drawing_box.h"
 #include "fonts.h"
 #include "key_filter.h"
@@ -66,14 +67,12 @@ QRadioButton* make_option(QWidget* parent, const QString& name, QRect geometry, 
 }
 
 QLineEdit* make_date_box(QWidget* parent, const QString& name, QRect geometry, int max_length) {
-  auto* box = new QLineEdit(parent);
+  // Digits only ever arrive as direct keys: no input method may compose.
+  auto* box = new DirectEntryBox(parent);
   box->setObjectName(name);
   box->setGeometry(geometry);
   box->setFont(date_font());
   box->setMaxLength(max_length);
-  // Digits only ever arrive as direct keys: no input method may compose.
-  box->setAttribute(Qt::WA_InputMethodEnabled, false);
-  box->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin);
   return box;
 }
 

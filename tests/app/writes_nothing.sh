@@ -1,30 +1,79 @@
 #!/usr/bin/env bash
-# Runs the real program under Xvfb with a fresh home, XDG folders and
-# current directory, goes through the demonstration, key entry, Execute,
-# scrolling and the manual with xdotool, ends it with 終了, and fails if any
-# file in those folders is new or changed.
-# Usage: writes_nothing.sh PROGRAM ASSETS_DIR
+# Runs the real program as on a desktop, once on X11 (Xvfb) and once natively
+# on Wayland (weston's X11 backend inside Xvfb, so xdotool's keys and clicks
+# reach the program through the compositor's seat). Each run has its own
+# session bus and a fresh home, XDG folders and current directory; it goes
+# through the demonstration, key entry, Execute, scrolling and the manual,
+# ends the program with 終了, and fails if any file in those folders is new
+# or changed. On Wayland it also fails if the program ever turned on the
+# compositor's input method or asked for its on-screen keyboard.
+# Usage: writes_nothing.sh PROGRAM ASSETS_DIR [x11|wayland]...
 set -euo pipefail
-program=$1
-assets=$2
 
+# The steps a person takes, on either platform. Positions are in the
+# window's logical pixels (twips / 15).
+session_steps() {
+  locate_window '^NorvaneA1.0$'
+  sleep 1                      # a few demonstration ticks
+  click 108 36                 # the year box
+  xdotool type --delay 60 '6'  # the first key ends the demonstration
+  xdotool type --delay 60 '630512'
+  sleep 0.3
+  click 448 368                # 実行
+  click 598 301                # the scroll bar's right arrow, twice
+  click 598 301
+  click 192 368                # 操作方法
+  locate_window '^マニュアル$'
+  click 268 436                # 戻る
+  # The main window takes no clicks while the manual is open.
+  wait_closed '^マニュアル$'
+  locate_window '^NorvaneA1.0$'  # clicks are placed on it again
+  click 580 368                # 終了
+}
+
+if [ "${1:-}" != --inside-bus ]; then
+  [ $# -ge 2 ] || { echo "usage: $0 PROGRAM ASSETS_DIR [x11|wayland]..." >&2; exit 2; }
+  program=$1 assets=$2
+  shift 2
+  platforms=("$@")
+  [ ${#platforms[@]} -gt 0 ] || platforms=(x11 wayland)
+  passed=0 failed=0
+  for platform in "${platforms[@]}"; do
+    # A desktop always has a session bus; without one, D-Bus would start its
+    # own and write under the home (dbus-x11's autolaunch).
+    if env -u DBUS_SESSION_BUS_ADDRESS dbus-run-session -- \
+      bash "$0" --inside-bus "$platform" "$program" "$assets"; then
+      passed=$((passed + 1))
+    else
+      echo "FAIL: the $platform session" >&2
+      failed=$((failed + 1))
+    fi
+  done
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit
+fi
+
+platform=$2 program=$(realpath "$3") assets=$4
 scratch=$(mktemp -d)
-xvfb_pid=
-app_pid=
+pids=()
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-mkdir -p "$scratch"/{home,config,cache,data,state,runtime,cwd}
-chmod 700 "$scratch/runtime"
+# The folders the program could write to, watched; desktop/ holds the
+# compositor's socket and the program's log, which are not the program's.
+watched=(home config cache data state runtime cwd)
+mkdir -p "${watched[@]/#/$scratch/}" "$scratch/desktop"
+chmod 700 "$scratch/runtime" "$scratch/desktop"
 cp "$assets/flower.jpg" "$assets/BioManual.txt" "$scratch/cwd/"
 
 snapshot() {
-  (cd "$scratch" && find . -printf '%y %p %s %T@\n' | sort &&
-    find . -type f -exec sha256sum {} + | sort)
+  (cd "$scratch" && find "${watched[@]}" -printf '%y %p %s %T@\n' | sort &&
+    find "${watched[@]}" -type f -exec sha256sum {} + | sort)
 }
 before=$(snapshot)
 
@@ -34,55 +83,118 @@ for n in $(seq 90 140); do
 done
 [ -n "$display" ] || { echo "no free display" >&2; exit 1; }
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+pids+=($!)
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
 export DISPLAY=":$display"
+
+app_env=(QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY")
+if [ "$platform" = wayland ]; then
+  # The desktop shell, for its input panel: weston shows its on-screen
+  # keyboard there when a program asks for it.
+  cat >"$scratch/desktop/weston.ini" <<EOF
+[core]
+idle-time=0
+[input-method]
+path=$(dpkg -L weston | grep -m1 '/weston-keyboard$')
+EOF
+  # --debug lets weston-debug read where the shell placed each window.
+  XDG_RUNTIME_DIR="$scratch/desktop" weston --backend=x11-backend.so --shell=desktop-shell.so \
+    --use-pixman --width=1024 --height=768 --socket=wayland-norvane --debug \
+    --config="$scratch/desktop/weston.ini" >"$scratch/desktop/weston.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 200); do [ -e "$scratch/desktop/wayland-norvane" ] && break; sleep 0.05; done
+  [ -e "$scratch/desktop/wayland-norvane" ] || { cat "$scratch/desktop/weston.log" >&2; exit 1; }
+  # WAYLAND_DEBUG logs the requests the program makes, text-input's too.
+  app_env=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$scratch/desktop/wayland-norvane"
+    WAYLAND_DEBUG=client)
+fi
+
+# Waits for the window whose title matches $1 to show, and sets left and
+# top to the screen position of its content.
+locate_window() {
+  local geometry
+  for _ in $(seq 200); do
+    if [ "$platform" = x11 ]; then
+      geometry=$(xdotool search --onlyvisible --limit 1 --name "$1" getwindowgeometry --shell \
+        2>/dev/null | sed -n 's/^\([XY]\)=\([0-9]*\)$/\1 \2/p' | tr '\n' ' ' || true)
+    else
+      # The content lies within the shell's view of the window, under the
+      # decorations that Qt draws itself: its opaque area.
+      geometry=$(XDG_RUNTIME_DIR="$scratch/desktop" WAYLAND_DISPLAY=wayland-norvane \
+        timeout 5 weston-debug scene-graph 2>/dev/null |
+        awk -v title="${1//[\$^]/}" '
+          index($0, "top-level window '\''" title "'\''") { found = 1; next }
+          found && /opaque: \(/ { gsub(/[(),]/, " "); print "X", $2, "Y", $3; exit }
+          found && /View / { found = 0 }' || true)
+    fi
+    if [ -n "$geometry" ]; then
+      read -r _ left _ top <<<"$geometry"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "FAIL: no window $1 on $platform" >&2
+  exit 1
+}
+
+wait_closed() {
+  for _ in $(seq 100); do
+    if [ "$platform" = x11 ]; then
+      xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    else
+      XDG_RUNTIME_DIR="$scratch/desktop" WAYLAND_DISPLAY=wayland-norvane \
+        timeout 5 weston-debug scene-graph 2>/dev/null |
+        grep -qF "top-level window '${1//[\$^]/}'" || return 0
+    fi
+    sleep 0.1
+  done
+}
+
+click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.2; }
 
 # Only the sanitizers' settings pass through from the test's environment.
 sanitizers=()
 for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
   [ -n "${!v:-}" ] && sanitizers+=("$v=${!v}")
 done
-(cd "$scratch/cwd" && exec env -i PATH="$PATH" DISPLAY="$DISPLAY" LANG=C.UTF-8 "${sanitizers[@]}" \
+(cd "$scratch/cwd" && exec env -i PATH="$PATH" LANG=C.UTF-8 "${sanitizers[@]}" "${app_env[@]}" \
+  DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" \
   HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
   XDG_DATA_HOME="$scratch/data" XDG_STATE_HOME="$scratch/state" \
-  XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb "$program") &
+  XDG_RUNTIME_DIR="$scratch/runtime" "$program" 2>"$scratch/desktop/program.log") &
 app_pid=$!
+pids+=("$app_pid")
 
-window=$(timeout 20 xdotool search --sync --limit 1 --name '^NorvaneA1.0$')
-# Positions in the window's logical pixels: twips / 15.
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
-
-sleep 1                      # a few demonstration ticks
-click 108 36                 # the year box
-xdotool type --delay 60 '6' # the first key ends the demonstration
-xdotool type --delay 60 '630512'
-sleep 0.3
-click 448 368                # 実行
-click 598 301                # the scroll bar's right arrow, twice
-click 598 301
-click 192 368                # 操作方法
-manual=$(timeout 10 xdotool search --sync --limit 1 --name '^マニュアル$')
-xdotool mousemove --window "$manual" 268 436 click 1   # 戻る
-# The main window takes no clicks while the manual is open.
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^マニュアル$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
-click 580 368                # 終了
+session_steps
 
 for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app_pid" 2>/dev/null; then
-  echo "FAIL: the program did not end on 終了" >&2
+  echo "FAIL: the program did not end on 終了 ($platform)" >&2
   exit 1
 fi
-wait "$app_pid" || { echo "FAIL: the program ended with status $?" >&2; exit 1; }
-app_pid=
+status=0
+wait "$app_pid" || status=$?
+if [ "$status" -ne 0 ]; then
+  grep -v '^\[ *[0-9.]*\] ' "$scratch/desktop/program.log" >&2 || true
+  echo "FAIL: the program ended with status $status ($platform)" >&2
+  exit 1
+fi
 
 after=$(snapshot)
 if [ "$before" != "$after" ]; then
-  echo "FAIL: the program wrote files:" >&2
+  echo "FAIL: the program wrote files ($platform):" >&2
   diff <(echo "$before") <(echo "$after") >&2 || true
   exit 1
 fi
-echo "1 passed, 0 failed: the program wrote nothing"
+if [ "$platform" = wayland ]; then
+  # The date boxes take keys directly: nothing may turn on the input method
+  # or show its keyboard.
+  if grep -E 'zwp_text_input_v1@[0-9]+\.(activate|show_input_panel)\(' \
+    "$scratch/desktop/program.log" >&2; then
+    echo "FAIL: the program asked for the compositor's input method" >&2
+    exit 1
+  fi
+  grep -q 'create_text_input(' "$scratch/desktop/program.log" ||
+    { echo "FAIL: the compositor offered no text-input to check" >&2; exit 1; }
+fi
+echo "$platform: the program wrote nothing"

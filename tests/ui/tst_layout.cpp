@@ -208,6 +208,10 @@ class TestLayout : public QObject {
     QCOMPARE(w.Text日->maxLength(), 32767);
     for (QLineEdit* box : {w.Text年, w.Text月, w.Text日}) {
       QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));
+      // What the platform's input context asks before it serves a box.
+      QInputMethodQueryEvent query(Qt::ImEnabled);
+      QCoreApplication::sendEvent(box, &query);
+      QVERIFY(!query.value(Qt::ImEnabled).toBool());
       QCOMPARE(box->font().pointSize(), 12);
     }
     QCOMPARE(w.DTPicker1->font().pointSize(), 12);

@@ -1,0 +1,214 @@
+"""Walks the real program's accessible tree over AT-SPI, as Orca reads it.
+
+Run inside its own session bus (dbus-run-session); starts Xvfb, turns the
+screen reader flag on as Orca does, starts the program, types a Showa date
+of birth and presses 実行 through its accessible action.
+Usage: screen_reader.py PROGRAM ASSETS_DIR
+"""
+import datetime
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
+BIRTH = datetime.date(1988, 5, 12)  # Showa 63, a Thursday
+FULL_CYCLE_DAYS = 21252
+
+failures = []
+passes = 0
+
+
+def check(what, ok, detail=""):
+    global passes
+    if ok:
+        passes += 1
+    else:
+        failures.append(what)
+        print(f"FAIL: {what} {detail}".rstrip(), file=sys.stderr)
+
+
+def start_display():
+    for n in range(90, 141):
+        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+            break
+    else:
+        sys.exit("no free display")
+    xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        if os.path.exists(f"/tmp/.X11-unix/X{n}"):
+            break
+        time.sleep(0.05)
+    os.environ["DISPLAY"] = f":{n}"
+    return xvfb
+
+
+def enable_screen_reader():
+    # What Orca does at its start: the flag that makes toolkits join the
+    # accessibility bus (started on demand by this call).
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                         GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NONE, 10000)
+
+
+def wait_for(find, seconds=20):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def find_window():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is None or app.name != "Norvane":
+            continue
+        for window in app:
+            if window is not None and window.name == "NorvaneA1.0":
+                return window
+    return None
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def by_name(window, name):
+    window.clearCache()
+    for node in walk(window):
+        if node.name == name:
+            return node
+    return None
+
+
+def text_of(node):
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return None
+    return text.getText(0, -1)
+
+
+def focusable_controls(window):
+    for node in walk(window):
+        if node.getState().contains(pyatspi.STATE_FOCUSABLE):
+            yield node
+
+
+def check_controls(window):
+    controls = list(focusable_controls(window))
+    check("focusable controls found", len(controls) >= 10, f"({len(controls)})")
+    for node in controls:
+        role = node.getRoleName()
+        check(f"a name for the focusable {role}", bool(node.name.strip()))
+        check(f"a role for {node.name!r}",
+              node.getRole() not in (pyatspi.ROLE_INVALID, pyatspi.ROLE_UNKNOWN), role)
+
+
+def type_birth_date(window):
+    year = by_name(window, "生まれた年")
+    x, y, w, h = year.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
+                   check=True)
+    # The first key ends the demonstration; then Showa 63/05/12.
+    subprocess.run(["xdotool", "type", "--delay", "60", "6630512"], check=True)
+    time.sleep(0.3)
+    execute = by_name(window, "実行")
+    action = execute.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    check("実行 can be pressed", "Press" in names, str(names))
+    if "Press" in names:
+        action.doAction(names.index("Press"))
+
+
+def label_reading(window, pattern):
+    """The text of the first label that matches pattern, once it shows."""
+    def find():
+        window.clearCache()
+        for node in walk(window):
+            if node.getRole() == pyatspi.ROLE_LABEL and re.search(pattern, node.name):
+                return node.name
+        return None
+    return wait_for(find, 10)
+
+
+def check_results(window):
+    today = datetime.date.today()
+    days = label_reading(window, r"^\s?\d+日です。$")
+    check("days lived read", days is not None)
+    if days:
+        lived = int(days.strip().removesuffix("日です。"))
+        # Counted to the display start date, which the scroll bar keeps
+        # within a few days of today here.
+        check("days lived", abs(lived - (today - BIRTH).days) <= 1, days)
+    check("weekday read", label_reading(window, r"^（木）$") is not None)
+    age = label_reading(window, r"^年齢は\s?\d+才です。$")
+    check("age", age == f"年齢は {today.year - BIRTH.year}才です。", str(age))
+    cycle_end = (BIRTH + datetime.timedelta(days=FULL_CYCLE_DAYS)).strftime("%Y/%m/%d")
+    check("cycle note", label_reading(window, "^" + cycle_end + "をもって") is not None)
+    chart = by_name(window, "バイオリズムのグラフ")
+    check("the chart describes itself",
+          chart is not None and re.search(r"日間のバイオリズムのグラフ。初日 ", chart.description),
+          chart.description if chart else "")
+
+
+def check_dates(window):
+    pickers = {"生年月日": BIRTH.strftime("%Y/%m/%d"), "バイオリズム表示開始日付": None}
+    for name, expected in pickers.items():
+        picker = by_name(window, name)
+        text = text_of(picker) if picker else None
+        ok = text is not None and re.fullmatch(r"\d{4}/\d{2}/\d{2}", text)
+        check(f"{name} gives its date as text", ok and (expected is None or text == expected),
+              repr(text))
+
+
+def main():
+    program, assets = os.path.realpath(sys.argv[1]), sys.argv[2]
+    scratch = tempfile.mkdtemp()
+    processes = []
+    try:
+        for folder in ("home", "runtime", "cwd"):
+            os.makedirs(os.path.join(scratch, folder), mode=0o700)
+        for name in ("flower.jpg", "BioManual.txt"):
+            shutil.copy(os.path.join(assets, name), os.path.join(scratch, "cwd"))
+        os.environ.update(HOME=os.path.join(scratch, "home"),
+                          XDG_RUNTIME_DIR=os.path.join(scratch, "runtime"))
+        processes.append(start_display())
+        enable_screen_reader()
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb")
+        processes.append(subprocess.Popen([program], cwd=os.path.join(scratch, "cwd"), env=env))
+        window = wait_for(find_window)
+        if window is None:
+            sys.exit("FAIL: the window is not on the accessibility bus")
+        check_controls(window)
+        type_birth_date(window)
+        check_results(window)
+        check_dates(window)
+    finally:
+        for process in reversed(processes):
+            process.terminate()
+            process.wait(10)
+        shutil.rmtree(scratch, ignore_errors=True)
+    print(f"{passes} passed, {len(failures)} failed")
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()
