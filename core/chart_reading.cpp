@@ -48,4 +48,23 @@ std::u16string chart_day_caption(const ChartDayReading& reading) {
   return text;
 }
 
+std::u16string chart_table_text(double elapsed_days, Date start) {
+  std::u16string text = u"日付\t曜日";
+  for (const RhythmReading& r : chart_day_reading(elapsed_days, start, 0).rhythms) {
+    text += u"\t";
+    text += r.word;
+    text += u"(%)";
+  }
+  text += u"\n";
+  for (int day = 0; day <= kChartDays; ++day) {
+    const ChartDayReading reading = chart_day_reading(elapsed_days, start, day);
+    const std::string date = to_date_text(reading.date);
+    // The caption's kanji without its brackets.
+    text += widen(date) + u"\t" + weekday_caption(date).substr(1, 1);
+    for (const RhythmReading& r : reading.rhythms) text += u"\t" + widen(std::to_string(r.percent));
+    text += u"\n";
+  }
+  return text;
+}
+
 }  // namespace norvane

@@ -38,4 +38,9 @@ int nearest_chart_day(double x);
 // after the percentage of a rhythm at a caution day.
 std::u16string chart_day_caption(const ChartDayReading& reading);
 
+// The chart's 31 days as tab-separated rows for a spreadsheet: a header row,
+// then per day its date, its weekday and the three values in whole percent,
+// in the legend's order; every row ends with a line feed.
+std::u16string chart_table_text(double elapsed_days, Date start);
+
 }  // namespace norvane

@@ -10,30 +10,53 @@
 
 using namespace norvane;
 
-namespace {
-
-QString caption(double elapsed_days, Date start, int day) {
-  return QString::fromStdU16String(chart_day_caption(chart_day_reading(elapsed_days, start, day)));
-}
-
-}  // namespace
-
 ChartReadout::ChartReadout(DrawingBox* box) : QObject(box), box_(box) {
   box->installEventFilter(this);
-  connect(box, &DrawingBox::forgotten, this, &ChartReadout::describe_blank);
-  describe_blank();
+  connect(box, &DrawingBox::forgotten, this, &ChartReadout::blanked);
+  describe();
 }
 
 void ChartReadout::chart_drawn(double elapsed_days, Date start) {
   elapsed_days_ = elapsed_days;
   start_ = start;
-  box_->setAccessibleDescription(QStringLiteral("%1日間のバイオリズムのグラフ。初日 %2")
-                                     .arg(kChartDays + 1)
-                                     .arg(caption(elapsed_days, start, 0)));
+  describe();
+  emit changed();
 }
 
-void ChartReadout::describe_blank() {
-  box_->setAccessibleDescription(QStringLiteral("グラフは空白です"));
+void ChartReadout::blanked() {
+  describe();
+  emit changed();
+}
+
+bool ChartReadout::shows_chart() const {
+  return !box_->strokes().empty();
+}
+
+QString ChartReadout::day_caption(int day) const {
+  return QString::fromStdU16String(
+      chart_day_caption(chart_day_reading(elapsed_days_, start_, day)));
+}
+
+QString ChartReadout::table_text() const {
+  return QString::fromStdU16String(chart_table_text(elapsed_days_, start_));
+}
+
+void ChartReadout::set_cursor_day(std::optional<int> day) {
+  cursor_day_ = day;
+  describe();
+}
+
+void ChartReadout::describe() {
+  // Setting the description also tells a screen reader it changed.
+  if (!shows_chart()) {
+    box_->setAccessibleDescription(QStringLiteral("グラフは空白です"));
+  } else if (cursor_day_) {
+    box_->setAccessibleDescription(day_caption(*cursor_day_));
+  } else {
+    box_->setAccessibleDescription(QStringLiteral("%1日間のバイオリズムのグラフ。初日 %2")
+                                       .arg(kChartDays + 1)
+                                       .arg(day_caption(0)));
+  }
 }
 
 bool ChartReadout::eventFilter(QObject* watched, QEvent* event) {
@@ -45,7 +68,7 @@ bool ChartReadout::eventFilter(QObject* watched, QEvent* event) {
 
 void ChartReadout::show_tooltip(QPoint pos, QPoint global_pos) {
   // A blank box has no day to tell of, whatever was drawn on it before.
-  if (box_->strokes().empty()) {
+  if (!shows_chart()) {
     QToolTip::hideText();
     return;
   }
@@ -56,5 +79,5 @@ void ChartReadout::show_tooltip(QPoint pos, QPoint global_pos) {
   const QPointF left = box_->to_widget({chart_x(day) - half, 0});
   const QPointF right = box_->to_widget({chart_x(day) + half, 0});
   const QRect column(QPoint(qFloor(left.x()), 0), QPoint(qCeil(right.x()), box_->height()));
-  QToolTip::showText(global_pos, caption(elapsed_days_, start_, day), box_, column);
+  QToolTip::showText(global_pos, day_caption(day), box_, column);
 }

@@ -123,6 +123,7 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   set_tab_order();
   connect_mode_handlers();
   connect_command_handlers();
+  connect_keys();
   set_accessible_texts();
 
   new KeyPressFilter(Text年, [this](int& key) { Text年_KeyPress(key); });
@@ -198,6 +199,8 @@ void bioForm1::create_chart_controls() {
   sinPicture1->setObjectName("sinPicture1");
   sinPicture1->setGeometry(twips_rect(1200, 1560, 7335, 2775));
   set_back_colour(sinPicture1, rgb(64, 64, 64));
+  // By Tab at its place in the order and by a click, for its day cursor.
+  sinPicture1->setFocusPolicy(Qt::StrongFocus);
   chart_readout = new ChartReadout(sinPicture1);
 
   Label19 =

@@ -12,6 +12,7 @@
 #include "flag.h"
 #include "key_entry.h"
 
+class ChartCursor;
 class ChartReadout;
 class QCheckBox;
 class QGroupBox;
@@ -77,6 +78,8 @@ class bioForm1 : public QWidget {
 
   // The chart's tooltip and accessible description (chart_readout.h).
   ChartReadout* chart_readout = nullptr;
+  // The chart's day cursor and keys (chart_cursor.h).
+  ChartCursor* chart_cursor = nullptr;
 
   // --- State shared by the handlers -------------------------------------
   norvane::Flag demo_flg = norvane::kFalse;
@@ -142,6 +145,7 @@ class bioForm1 : public QWidget {
   void connect_command_handlers();
   void era_reset(const QString& letter);
   void set_accessible_texts();  // main_window_accessible.cpp
+  void connect_keys();          // main_window_shortcuts.cpp
 
   norvane::KeyStep begin_key(norvane::DateBox box, const QLineEdit* text, const QString& field,
                              int key);

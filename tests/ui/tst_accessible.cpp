@@ -12,30 +12,36 @@ class TestAccessible : public QObject {
 
   void controls_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("Option1") << "平成";
-    QTest::newRow("Option2") << "昭和";
-    QTest::newRow("Option3") << "西暦";
-    QTest::newRow("Text年") << "生まれた年";
-    QTest::newRow("Text月") << "生まれた月";
-    QTest::newRow("Text日") << "生まれた日";
-    QTest::newRow("DTPicker1") << "生年月日";
-    QTest::newRow("sinPicture1") << "バイオリズムのグラフ";
-    QTest::newRow("HScroll1") << "表示開始日の移動";
-    QTest::newRow("Check1") << "表示開始日付を指定";
-    QTest::newRow("DTPicker2") << "バイオリズム表示開始日付";
-    QTest::newRow("操作方法") << "操作方法";
-    QTest::newRow("Commandサービス") << "サービスの設定";
-    QTest::newRow("Command実行") << "実行";
-    QTest::newRow("Command終了") << "終了";
+    QTest::addColumn<QString>("key");  // the key the description names, if any
+    const auto row = [](const char* tag, const char* name, const char* key = "") {
+      QTest::newRow(tag) << QString(name) << QString(key);
+    };
+    row("Option1", "平成", "Alt+1");
+    row("Option2", "昭和", "Alt+2");
+    row("Option3", "西暦", "Alt+3");
+    row("Text年", "生まれた年");
+    row("Text月", "生まれた月");
+    row("Text日", "生まれた日");
+    row("DTPicker1", "生年月日");
+    row("sinPicture1", "バイオリズムのグラフ");
+    row("HScroll1", "表示開始日の移動", "Page Down");
+    row("Check1", "表示開始日付を指定");
+    row("DTPicker2", "バイオリズム表示開始日付");
+    row("操作方法", "操作方法");
+    row("Commandサービス", "サービスの設定");
+    row("Command実行", "実行", "Ctrl+Enter");
+    row("Command終了", "終了");
   }
   void controls() {
     QFETCH(QString, name);
+    QFETCH(QString, key);
     FormFixture f;
     auto* w = f.form->findChild<QWidget*>(QTest::currentDataTag());
     QVERIFY(w);
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
     QCOMPARE(iface->text(QAccessible::Name), name);
     QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+    QVERIFY(iface->text(QAccessible::Description).contains(key));
   }
 };
 

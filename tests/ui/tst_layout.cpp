@@ -319,11 +319,12 @@ class TestLayout : public QObject {
   void tab_cycle_from_year_box_data() {
     QTest::addColumn<bool>("pickersEnabled");
     QTest::addColumn<QStringList>("cycle");
-    QTest::newRow("layout state") << true
-                                  << QStringList{"Text月", "Text日",   "DTPicker1",   "DTPicker2",
-                                                 "Check1", "操作方法", "Command終了", "Text年"};
+    QTest::newRow("layout state") << true << QStringList{"sinPicture1", "Text月",      "Text日",
+                                                         "DTPicker1",   "DTPicker2",   "Check1",
+                                                         "操作方法",    "Command終了", "Text年"};
     QTest::newRow("pickers disabled")
-        << false << QStringList{"Text月", "Text日", "Check1", "操作方法", "Command終了", "Text年"};
+        << false << QStringList{"sinPicture1", "Text月",      "Text日", "Check1",
+                                "操作方法",    "Command終了", "Text年"};
   }
 
   void tab_cycle_from_year_box() {

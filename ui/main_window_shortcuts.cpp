@@ -1,0 +1,25 @@
+// The whole run by keyboard alone: 実行, the option buttons and the scroll
+// bar keep their tab stops off, so keys reach them from anywhere in the
+// window, and the chart takes the focus with its day cursor.
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include "chart_cursor.h"
+#include "main_window.h"
+
+void bioForm1::connect_keys() {
+  chart_cursor = new ChartCursor(sinPicture1, chart_readout, HScroll1);
+  // Each key clicks its button, so the click's own handler runs, with its
+  // test of the demonstration.
+  const auto click_by = [this](const QList<QKeySequence>& keys, QAbstractButton* button) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+  };
+  // Qt::Key_Enter is the keypad's.
+  click_by({Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}, Command実行);
+  click_by({Qt::ALT | Qt::Key_1}, Option1);
+  click_by({Qt::ALT | Qt::Key_2}, Option2);
+  click_by({Qt::ALT | Qt::Key_3}, Option3);
+}
