@@ -15,12 +15,26 @@ double fraction(double value, double from, double to) {
   return to == from ? 0.0 : (value - from) / (to - from);
 }
 
+// Exactly the same stroke: a fuzzy match could hide a moved curve.
+bool same_stroke(const DrawingBox::Stroke& a, const DrawingBox::Stroke& b) {
+  return a.kind == b.kind && a.from.x() == b.from.x() && a.from.y() == b.from.y() &&
+         a.to.x() == b.to.x() && a.to.y() == b.to.y() && a.color == b.color && a.style == b.style &&
+         a.text == b.text;
+}
+
 }  // namespace
 
 DrawingBox::DrawingBox(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
   setAutoFillBackground(true);
+  update_opaque();
+}
+
+void DrawingBox::update_opaque() {
+  // An opaque box fills its own background: where a kept picture covers
+  // the inner area, filling it first as Qt would is wasted.
+  setAttribute(Qt::WA_OpaquePaintEvent, palette().brush(backgroundRole()).isOpaque());
 }
 
 void DrawingBox::Scale(QPointF left_top, QPointF right_bottom) {
@@ -94,17 +108,75 @@ void DrawingBox::setVisible(bool visible) {
   if (!visible) emit forgotten();
 }
 
+void DrawingBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) update_opaque();
+  QFrame::changeEvent(event);
+}
+
+std::optional<DrawingBox::BackdropKey> DrawingBox::backdrop_key() const {
+  // Only a picture that lands on whole device pixels over one plain,
+  // opaque background paints exactly as the strokes themselves would.
+  // (The box is opaque exactly when its background brush is.)
+  const qreal ratio = devicePixelRatioF();
+  const QBrush& background = palette().brush(backgroundRole());
+  if (ratio != std::round(ratio) || !testAttribute(Qt::WA_OpaquePaintEvent) ||
+      background.style() != Qt::SolidPattern) {
+    return std::nullopt;
+  }
+  return BackdropKey{size(), ratio, background.color(), contentsRect(), left_top_, right_bottom_};
+}
+
+void DrawingBox::render_backdrop(const BackdropKey& key, std::size_t count) {
+  backdrop_ = QImage(qRound(key.size.width() * key.ratio), qRound(key.size.height() * key.ratio),
+                     QImage::Format_RGB32);
+  backdrop_.setDevicePixelRatio(key.ratio);
+  backdrop_.fill(key.background);
+  QPainter painter(&backdrop_);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setClipRect(contentsRect());
+  paint_strokes(painter, 0, count);
+  backdrop_count_ = count;
+  backdrop_key_ = key;
+}
+
 void DrawingBox::paintEvent(QPaintEvent* event) {
   update_requested_ = false;
-  QFrame::paintEvent(event);
+  // The strokes this paint shares with the last, up to the first text.
+  std::size_t shared = 0;
+  while (shared < strokes_.size() && shared < painted_.size() &&
+         strokes_[shared].kind != Stroke::Kind::Text &&
+         same_stroke(strokes_[shared], painted_[shared])) {
+    ++shared;
+  }
+  std::size_t from = 0;
+  if (const auto key = backdrop_key(); key && !strokes_.empty()) {
+    const bool usable = backdrop_count_ > 0 && backdrop_count_ <= shared && *key == backdrop_key_;
+    if (!usable) {
+      backdrop_count_ = 0;
+      backdrop_ = QImage();
+      if (shared > 0) render_backdrop(*key, shared);
+    }
+    from = backdrop_count_;
+  }
+  if (!strokes_.empty()) painted_ = strokes_;
+
+  if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+    QRegion fill = event->region();
+    if (from > 0) fill -= contentsRect();
+    QPainter painter(this);
+    for (const QRect& r : fill) painter.fillRect(r, palette().brush(backgroundRole()));
+  }
+  if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
   if (strokes_.empty()) return;
+
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(contentsRect());
-  paint_strokes(painter);
+  if (from > 0) painter.drawImage(QPointF(0, 0), backdrop_);
+  paint_strokes(painter, from, strokes_.size());
 }
 
-void DrawingBox::paint_strokes(QPainter& painter) {
+void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t to) {
   // Whole device pixels keep the lines crisp; on a scaled screen they also
   // place the points finer than whole logical pixels would.
   const QRect inner = contentsRect();
@@ -114,7 +186,7 @@ void DrawingBox::paint_strokes(QPainter& painter) {
     return QPointF(qRound(device.x()), qRound(device.y())) / ratio;
   };
   // The baseline stands a whole pixel ascent below the drawing position.
-  const int baseline = QFontMetrics(font()).ascent();
+  const qreal text_top = QFontMetrics(font()).ascent() - QFontMetricsF(font()).ascent();
   // Runs of lines or points in one pen go to the painter at once, in order.
   std::vector<QLineF> lines;
   std::vector<QPointF> points;
@@ -125,7 +197,8 @@ void DrawingBox::paint_strokes(QPainter& painter) {
     points.clear();
   };
   QPen pen(Qt::NoPen);
-  for (const Stroke& s : strokes_) {
+  for (std::size_t i = from; i < to; ++i) {
+    const Stroke& s = strokes_[i];
     const QPointF at = snap(s.to);
     const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
     if (pen.color() != s.color || pen.style() != style) {
@@ -145,7 +218,9 @@ void DrawingBox::paint_strokes(QPainter& painter) {
         break;
       case Stroke::Kind::Text: {
         flush();
-        painter.drawText(QPointF(at.x(), at.y() + baseline), s.text);
+        // Laid out once: the demonstration shows the same prompt at every tick.
+        if (text_layout_.text() != s.text) text_layout_.setText(s.text);
+        painter.drawStaticText(QPointF(at.x(), at.y() + text_top), text_layout_);
         break;
       }
     }

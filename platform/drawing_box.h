@@ -4,8 +4,11 @@
 // drawing again; hiding it from code and showing it again leaves it blank.
 #include <QColor>
 #include <QFrame>
+#include <QImage>
 #include <QPointF>
+#include <QStaticText>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -61,11 +64,25 @@ class DrawingBox : public QFrame {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // What a picture of the first strokes depends on besides the strokes.
+  struct BackdropKey {
+    QSize size;
+    qreal ratio = 1;
+    QColor background;
+    QRect inner;
+    QPointF left_top, right_bottom;
+    bool operator==(const BackdropKey&) const = default;
+  };
+
   void update_drawing();
+  void update_opaque();
   QPointF to_widget(QPointF user, const QRect& inner) const;
-  void paint_strokes(QPainter& painter);
+  std::optional<BackdropKey> backdrop_key() const;
+  void paint_strokes(QPainter& painter, std::size_t from, std::size_t to);
+  void render_backdrop(const BackdropKey& key, std::size_t count);
 
   std::vector<Stroke> strokes_;
   QPointF left_top_{0, 0};
@@ -74,6 +91,14 @@ class DrawingBox : public QFrame {
   QColor fore_{Qt::black};
   Style style_ = Style::Solid;
 
+  // A chart redraws the same grid under new curves: the strokes a paint
+  // shares with the previous one, from the first on, are kept as a picture
+  // of the inner area and drawn from there.
+  std::vector<Stroke> painted_;
+  QImage backdrop_;
+  std::size_t backdrop_count_ = 0;
+  BackdropKey backdrop_key_;
+  QStaticText text_layout_;  // of the last text drawn
   bool update_requested_ = false;
 };
 
