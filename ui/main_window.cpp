@@ -219,6 +219,11 @@ void bioForm1::create_chart_controls() {
         make_label(this, QString("L_date(%1)").arg(i), QString("%1").arg(i + 1, 2, 10, QChar('0')),
                    twips_rect(1320 + 240 * i, 4440, 255, 255));
     set_text_colour(L_date[i], rgb(255, 255, 0));
+    // At the strip's pitch, not the pixel over it that the layout gives:
+    // the labels are transparent, so one overlapping a neighbour, the row
+    // below or the scroll bar would repaint it at every new day. The two
+    // digits' ink lies within.
+    L_date[i]->resize(px(240), px(4680 - 4440));
   }
 
   HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -233,6 +238,9 @@ void bioForm1::create_chart_controls() {
 
 void bioForm1::create_result_controls() {
   Label6 = make_label(this, "Label6", "ﾊﾞｲｵﾘｽﾞﾑ表示開始日付", twips_rect(240, 4680, 1935, 255));
+  // Down to the pitch of its row, for the same reason: DTPicker2 below it
+  // changes at every tick.
+  Label6->resize(Label6->width(), px(4920 - 4680));
   Label1 = make_label(this, "Label1", "生まれてから現在まで", twips_rect(2400, 4680, 1815, 255));
   Label日数 = make_label(this, "Label日数", "", twips_rect(4200, 4680, 1215, 255));
   Label10 = make_label(this, "Label10", "生まれた曜日", twips_rect(5640, 4680, 1095, 255));

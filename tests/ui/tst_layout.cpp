@@ -66,7 +66,7 @@ const Row kRows[] = {
     {"Label18", "QLabel", "bioForm1", 240, 2880, 855, 255, "注意日(０)"},
     {"Label20", "QLabel", "bioForm1", 240, 3720, 855, 255, "回復日(負)"},
     {"HScroll1", "QScrollBar", "bioForm1", 8520, 4400, 495, 255, nullptr},
-    {"Label6", "QLabel", "bioForm1", 240, 4680, 1935, 255, "ﾊﾞｲｵﾘｽﾞﾑ表示開始日付"},
+    {"Label6", "QLabel", "bioForm1", 240, 4680, 1935, 240, "ﾊﾞｲｵﾘｽﾞﾑ表示開始日付"},
     {"Label1", "QLabel", "bioForm1", 2400, 4680, 1815, 255, "生まれてから現在まで"},
     {"Label日数", "QLabel", "bioForm1", 4200, 4680, 1215, 255, ""},
     {"Label10", "QLabel", "bioForm1", 5640, 4680, 1095, 255, "生まれた曜日"},
@@ -101,7 +101,7 @@ class TestLayout : public QObject {
     for (int i = 0; i < 30; ++i) {
       const QString name = QString("L_date(%1)").arg(i);
       QTest::newRow(qPrintable(name)) << "QLabel"
-                                      << "bioForm1" << QRect(1320 + 240 * i, 4440, 255, 255) << true
+                                      << "bioForm1" << QRect(1320 + 240 * i, 4440, 240, 240) << true
                                       << QString("%1").arg(i + 1, 2, 10, QChar('0'));
     }
   }

@@ -63,6 +63,38 @@ class TestRender : public QObject {
     QVERIFY(checked > 50);
   }
 
+  // Labels laid at the pitch of their row, a pixel short of their place
+  // on the form, lose no ink of any caption they can show.
+  void captions_fit_the_pitch() {
+    FormFixture f;
+    QList<QLabel*> labels(f.form->L_date.begin(), f.form->L_date.end());
+    labels << f.form->Label6;
+    for (QLabel* label : labels) {
+      QStringList captions{label->text()};
+      if (label != f.form->Label6) {
+        for (int day = 1; day <= 31; ++day) captions << QString::number(day);
+      }
+      for (const QString& caption : captions) {
+        QLabel copy(caption);
+        copy.setFont(label->font());
+        copy.setAlignment(label->alignment());
+        copy.resize(label->size() + QSize(1, 1));
+        QImage ink(copy.size(), QImage::Format_ARGB32_Premultiplied);
+        ink.fill(Qt::transparent);
+        copy.render(&ink, QPoint(), QRegion(), QWidget::DrawChildren);
+        for (int y = 0; y < ink.height(); ++y) {
+          for (int x = 0; x < ink.width(); ++x) {
+            if (qAlpha(ink.pixel(x, y)) == 0) continue;
+            QVERIFY2(
+                label->rect().contains(x, y),
+                qPrintable(
+                    QString("%1 \"%2\" at %3,%4").arg(label->objectName(), caption).arg(x).arg(y)));
+          }
+        }
+      }
+    }
+  }
+
   // What the window's partial repaints leave on screen is what painting
   // it all afresh shows: no stale pixels where an update fell short.
   void screen_matches_a_full_render() {
