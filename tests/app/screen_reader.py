@@ -4,6 +4,10 @@ Run inside its own session bus (dbus-run-session); starts Xvfb, turns the
 screen reader flag on as Orca does, starts the program, types a Showa date
 of birth and presses 実行 through its accessible action.
 Usage: screen_reader.py PROGRAM ASSETS_DIR
+       screen_reader.py --ask focus|label REGEX|description NAME
+The second form reads one thing of a program already on the bus and prints
+it, for a session driven from outside (writes_nothing.sh); it exits 1 when
+the thing does not show within a few seconds.
 """
 import datetime
 import os
@@ -179,7 +183,38 @@ def check_dates(window):
               repr(text))
 
 
+def focused():
+    """The name of the control with the focus, in any of the program's windows."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "Norvane":
+            continue
+        for window in app:
+            if window is None:
+                continue
+            window.clearCache()
+            for node in walk(window):
+                if node.getState().contains(pyatspi.STATE_FOCUSED):
+                    return node.name
+    return None
+
+
+def ask(what, arg=None):
+    if what == "focus":
+        return wait_for(focused, 5)
+    window = wait_for(find_window, 10)
+    if window is None:
+        return None
+    if what == "label":
+        return label_reading(window, arg)
+    node = by_name(window, arg)
+    return node.description if node else None
+
+
 def main():
+    if sys.argv[1] == "--ask":
+        answer = ask(*sys.argv[2:4])
+        print(answer or "")
+        sys.exit(0 if answer else 1)
     program, assets = os.path.realpath(sys.argv[1]), sys.argv[2]
     scratch = tempfile.mkdtemp()
     processes = []

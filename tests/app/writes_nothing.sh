@@ -1,34 +1,43 @@
 #!/usr/bin/env bash
 # Runs the real program as on a desktop, once on X11 (Xvfb) and once natively
-# on Wayland (weston's X11 backend inside Xvfb, so xdotool's keys and clicks
-# reach the program through the compositor's seat). Each run has its own
-# session bus and a fresh home, XDG folders and current directory; it goes
-# through the demonstration, key entry, Execute, scrolling and the manual,
-# ends the program with 終了, and fails if any file in those folders is new
-# or changed. On Wayland it also fails if the program ever turned on the
+# on Wayland (weston's X11 backend inside Xvfb, so xdotool's keys reach the
+# program through the compositor's seat). Each run has its own session bus
+# and a fresh home, XDG folders and current directory; by keys alone it ends
+# the demonstration, types a date, runs Execute, moves the chart's cursor,
+# pages the chart, opens and closes the manual and ends the program with
+# 終了, checking what a screen reader reads on the way, and fails if any
+# file in those folders is new or changed. On Wayland it also fails if the program ever turned on the
 # compositor's input method or asked for its on-screen keyboard.
 # Usage: writes_nothing.sh PROGRAM ASSETS_DIR [x11|wayland]...
 set -euo pipefail
 
-# The steps a person takes, on either platform. Positions are in the
-# window's logical pixels (twips / 15).
+# The typical run by keys alone, on either platform, checked on the way as
+# a screen reader reads the window.
 session_steps() {
   locate_window '^NorvaneA1.0$'
-  sleep 1                      # a few demonstration ticks
-  click 108 36                 # the year box
-  xdotool type --delay 60 '6'  # the first key ends the demonstration
-  xdotool type --delay 60 '630512'
-  sleep 0.3
-  click 448 368                # 実行
-  click 598 301                # the scroll bar's right arrow, twice
-  click 598 301
-  click 192 368                # 操作方法
+  focus_window '^NorvaneA1.0$'
+  sleep 1                                 # a few demonstration ticks
+  xdotool type --delay 60 '6'             # the first key ends the demonstration
+  xdotool type --delay 60 '630512'        # Showa 63/05/12
+  xdotool key ctrl+Return                 # 実行
+  local lived weekday
+  lived=$(( ($(TZ=UTC date -d today +%s) - $(TZ=UTC date -d 1988-05-12 +%s)) / 86400 ))
+  expect label "^ ${lived}日です。\$"
+  expect label '^（木）$'
+  tab_to 'バイオリズムのグラフ'
+  xdotool key Right                       # the cursor on the chart's second day
+  expect description 'バイオリズムのグラフ' "^$(TZ=UTC date -d '+1 day' +%Y/%m/%d)（"
+  xdotool key Next                        # Page Down: the chart a day later
+  expect description 'バイオリズムのグラフ' "^$(TZ=UTC date -d '+2 days' +%Y/%m/%d)（"
+  tab_to '操作方法'
+  xdotool key space
   locate_window '^マニュアル$'
-  click 268 436                # 戻る
-  # The main window takes no clicks while the manual is open.
+  tab_to '戻る'
+  xdotool key space
   wait_closed '^マニュアル$'
-  locate_window '^NorvaneA1.0$'  # clicks are placed on it again
-  click 580 368                # 終了
+  focus_window '^NorvaneA1.0$'
+  tab_to '終了'
+  xdotool key space
 }
 
 if [ "${1:-}" != --inside-bus ]; then
@@ -55,6 +64,7 @@ if [ "${1:-}" != --inside-bus ]; then
 fi
 
 platform=$2 program=$(realpath "$3") assets=$4
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
@@ -150,15 +160,57 @@ wait_closed() {
   done
 }
 
-click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.2; }
+# Gives the window the keyboard, as a desktop does with a new window: on
+# X11 there is no window manager to do it; weston does it itself.
+focus_window() {
+  if [ "$platform" = x11 ]; then
+    xdotool search --onlyvisible --limit 1 --name "$1" windowfocus --sync
+  else
+    xdotool mousemove $((left + 300)) $((top + 4))  # keeps the X11 backend's window under it
+  fi
+}
+
+# What a screen reader reads of the program now.
+ask() { /usr/bin/python3 "$here/screen_reader.py" --ask "$@"; }
+
+# Fails unless the label ($1 label REGEX) or the description of a control
+# ($1 description NAME REGEX) reads as expected.
+expect() {
+  local read
+  if [ "$1" = label ]; then
+    read=$(ask label "$2") && return 0
+    echo "FAIL: no label reads $2 ($platform)" >&2
+  else
+    for _ in $(seq 20); do
+      read=$(ask description "$2" || true)
+      [[ $read =~ $3 ]] && return 0
+      sleep 0.2
+    done
+    echo "FAIL: $2 reads \"$read\", not $3 ($platform)" >&2
+  fi
+  exit 1
+}
+
+# Tab until the control named $1 has the focus.
+tab_to() {
+  for _ in $(seq 16); do
+    [ "$(ask focus || true)" = "$1" ] && return 0
+    xdotool key Tab
+    sleep 0.2
+  done
+  echo "FAIL: Tab never reaches $1 ($platform)" >&2
+  exit 1
+}
 
 # Only the sanitizers' settings pass through from the test's environment.
 sanitizers=()
 for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
   [ -n "${!v:-}" ] && sanitizers+=("$v=${!v}")
 done
-(cd "$scratch/cwd" && exec env -i PATH="$PATH" LANG=C.UTF-8 "${sanitizers[@]}" "${app_env[@]}" \
-  DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" \
+# On the accessibility bus, as with a screen reader running: the session
+# reads its results there.
+(cd "$scratch/cwd" && exec env -i PATH="$PATH" LANG=C.UTF-8 TZ=UTC "${sanitizers[@]}" "${app_env[@]}" \
+  DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
   HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
   XDG_DATA_HOME="$scratch/data" XDG_STATE_HOME="$scratch/state" \
   XDG_RUNTIME_DIR="$scratch/runtime" "$program" 2>"$scratch/desktop/program.log") &
