@@ -41,18 +41,19 @@ def check(what, ok, detail=""):
 
 
 def start_display():
-    for n in range(90, 141):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            break
-    else:
-        sys.exit("no free display")
-    xvfb = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    # Xvfb picks a free display itself and names it once it takes
+    # connections: one chosen beforehand may still be held by the last
+    # test's server.
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,),
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(100):
-        if os.path.exists(f"/tmp/.X11-unix/X{n}"):
-            break
-        time.sleep(0.05)
-    os.environ["DISPLAY"] = f":{n}"
+    os.close(write_end)
+    with os.fdopen(read_end) as names:
+        number = names.readline().strip()
+    if not number:
+        sys.exit("FAIL: Xvfb did not start")
+    os.environ["DISPLAY"] = f":{number}"
     return xvfb
 
 

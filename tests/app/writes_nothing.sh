@@ -87,15 +87,14 @@ snapshot() {
 }
 before=$(snapshot)
 
-display=
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "no free display" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and names it once it takes connections:
+# a display chosen beforehand may still be held by the last test's server.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/desktop/display" \
+  >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-export DISPLAY=":$display"
+for _ in $(seq 200); do [ -s "$scratch/desktop/display" ] && break; sleep 0.05; done
+[ -s "$scratch/desktop/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$scratch/desktop/display")"
 
 app_env=(QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY")
 if [ "$platform" = wayland ]; then

@@ -1,6 +1,7 @@
 #pragma once
 // A main window on fake services, today fixed at 2026/12/06.
 #include <QApplication>
+#include <QTest>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,14 @@ struct FormFixture {
     services.set_current_dir(qEnvironmentVariable("NORVANE_SOURCE_DIR") + "/assets");
     form->Form_Load();
     form->Timer1->stop();
+  }
+
+  // Shows the window and makes it the active one, as a user finds it;
+  // false if it never became active.
+  bool show_active() {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    return QTest::qWaitForWindowActive(form.get());
   }
 };
 

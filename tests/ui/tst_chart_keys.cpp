@@ -123,9 +123,7 @@ class TestChartKeys : public QObject {
     FormFixture f;
     bioForm1& w = *f.form;
     f.load();
-    w.show();
-    QApplication::setActiveWindow(&w);
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(f.show_active());
     // The demonstration's chart for 6808 days from today; without it, a blank
     // box after the key that ends it and Showa 63/05/12 typed.
     w.Timer1_Timer();

@@ -166,9 +166,7 @@ class TestKeyEntry : public QObject {
     FormFixture f;
     bioForm1& w = *f.form;
     f.load();
-    w.show();
-    QApplication::setActiveWindow(&w);
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(f.show_active());
     if (demo) {
       w.Timer1_Timer();
       w.Timer1_Timer();

@@ -334,9 +334,7 @@ class TestLayout : public QObject {
     bioForm1& w = *f.form;
     w.DTPicker1->setEnabled(pickersEnabled);
     w.DTPicker2->setEnabled(pickersEnabled);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(f.show_active());
     w.Text年->setFocus();
     for (const QString& expected : cycle) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

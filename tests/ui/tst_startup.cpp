@@ -146,9 +146,7 @@ class TestStartup : public QObject {
   void tick_returns_focus_to_year_box() {
     Demo d(ymd(2008, 4, 16));
     bioForm1& w = *d.form;
-    w.show();
-    QApplication::setActiveWindow(&w);
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(d.show_active());
     w.Check1->setFocus();
     w.Timer1_Timer();
     QCOMPARE(QApplication::focusWidget(), w.Text年);
