@@ -132,8 +132,17 @@ def type_birth_date(window):
     x, y, w, h = year.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
                    check=True)
-    # The first key ends the demonstration; then Showa 63/05/12.
-    subprocess.run(["xdotool", "type", "--delay", "60", "6630512"], check=True)
+    # Each key only once the window is ready for it: a key typed before
+    # the click has given the box the focus would be lost.
+    check("the click focuses the year box", wait_for(lambda: focused() == "生まれた年", 10))
+    # The first key ends the demonstration, which blanks the chart; then
+    # Showa 63/05/12.
+    subprocess.run(["xdotool", "type", "6"], check=True)
+    def blank():
+        chart = by_name(window, "バイオリズムのグラフ")
+        return chart is not None and chart.description == "グラフは空白です"
+    check("the first key ends the demonstration", wait_for(blank, 10))
+    subprocess.run(["xdotool", "type", "--delay", "60", "630512"], check=True)
     time.sleep(0.3)
     execute = by_name(window, "実行")
     action = execute.queryAction()

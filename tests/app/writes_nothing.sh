@@ -17,7 +17,9 @@ session_steps() {
   locate_window '^NorvaneA1.0$'
   focus_window '^NorvaneA1.0$'
   sleep 1                                 # a few demonstration ticks
-  xdotool type --delay 60 '6'             # the first key ends the demonstration
+  expect focus '生まれた年'               # where each tick puts the focus
+  xdotool type '6'                        # the first key ends the demonstration
+  expect description 'バイオリズムのグラフ' '^グラフは空白です$'
   xdotool type --delay 60 '630512'        # Showa 63/05/12
   xdotool key ctrl+Return                 # 実行
   local lived weekday
@@ -172,13 +174,21 @@ focus_window() {
 # What a screen reader reads of the program now.
 ask() { /usr/bin/python3 "$here/screen_reader.py" --ask "$@"; }
 
-# Fails unless the label ($1 label REGEX) or the description of a control
-# ($1 description NAME REGEX) reads as expected.
+# Fails unless the label ($1 label REGEX), the control with the focus ($1
+# focus NAME) or the description of a control ($1 description NAME REGEX)
+# reads as expected.
 expect() {
   local read
   if [ "$1" = label ]; then
     read=$(ask label "$2") && return 0
     echo "FAIL: no label reads $2 ($platform)" >&2
+  elif [ "$1" = focus ]; then
+    for _ in $(seq 20); do
+      read=$(ask focus || true)
+      [ "$read" = "$2" ] && return 0
+      sleep 0.2
+    done
+    echo "FAIL: the focus is on \"$read\", not $2 ($platform)" >&2
   else
     for _ in $(seq 20); do
       read=$(ask description "$2" || true)
