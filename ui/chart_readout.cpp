@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QtMath>
+#include <cmath>
 
 #include "biorhythm.h"
 #include "chart_reading.h"
@@ -30,6 +31,10 @@ void ChartReadout::blanked() {
 
 bool ChartReadout::shows_chart() const {
   return !box_->strokes().empty();
+}
+
+Date ChartReadout::birth() const {
+  return add_days(start_, -static_cast<std::int32_t>(std::lround(elapsed_days_)));
 }
 
 QString ChartReadout::day_caption(int day) const {

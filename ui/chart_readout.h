@@ -27,6 +27,9 @@ class ChartReadout : public QObject {
 
   // False while the box is blank: nothing drawn since it was last hidden.
   bool shows_chart() const;
+  // The birth date and first day of the chart last drawn.
+  norvane::Date birth() const;
+  norvane::Date start() const { return start_; }
   // Chart day `day` (0 ... 30) as the tooltip tells it.
   QString day_caption(int day) const;
   // The 31 days as tab-separated rows under a header row.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "date.h"
 #include "flag.h"
 #include "key_entry.h"
 
@@ -88,6 +89,8 @@ class bioForm1 : public QWidget {
   QString in_yy;
   QString in_mm;
   QString in_dd;
+  // The 相性 window's second birth date, held until the program ends.
+  std::optional<norvane::Date> second_birth;
 
   // --- Start-up and demonstration (main_window_startup.cpp) -----------
   void Form_Load();
@@ -120,6 +123,9 @@ class bioForm1 : public QWidget {
   // Returns once the manual window has closed.
   void 操作方法_Click();
   void Commandサービス_Click();
+  // 相性 for the birth date the chart shows; nothing during the
+  // demonstration or while the chart is blank.
+  void 相性_Click();
 
   // --- The Execute command (main_window_execute.cpp) ------------------
   void Command実行_Click();

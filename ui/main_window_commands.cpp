@@ -1,6 +1,8 @@
 // The command buttons other than 実行.
 #include <QPushButton>
 
+#include "chart_readout.h"
+#include "compatibility_window.h"
 #include "main_window.h"
 #include "manual_window.h"
 #include "services.h"
@@ -28,3 +30,11 @@ void bioForm1::操作方法_Click() {
 
 // The button has no function.
 void bioForm1::Commandサービス_Click() {}
+
+void bioForm1::相性_Click() {
+  if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
+  const Date first = chart_readout->birth();
+  CompatibilityWindow window(this, first, chart_readout->start(), second_birth.value_or(first));
+  window.run();
+  second_birth = window.second_birth();
+}

@@ -1,11 +1,14 @@
 // The whole run by keyboard alone: 実行, the option buttons and the scroll
 // bar keep their tab stops off, so keys reach them from anywhere in the
 // window, and the chart takes the focus with its day cursor.
+#include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 
 #include "chart_cursor.h"
+#include "chart_readout.h"
+#include "drawing_box.h"
 #include "main_window.h"
 
 void bioForm1::connect_keys() {
@@ -22,4 +25,16 @@ void bioForm1::connect_keys() {
   click_by({Qt::ALT | Qt::Key_1}, Option1);
   click_by({Qt::ALT | Qt::Key_2}, Option2);
   click_by({Qt::ALT | Qt::Key_3}, Option3);
+
+  // Beside コピー in the chart's menu, and its key anywhere in the window.
+  auto* compatibility = new QAction("相性…", this);
+  compatibility->setObjectName("相性_action");
+  compatibility->setShortcut(Qt::ALT | Qt::Key_A);
+  compatibility->setShortcutContext(Qt::WindowShortcut);
+  compatibility->setEnabled(false);
+  addAction(compatibility);
+  sinPicture1->addAction(compatibility);
+  connect(compatibility, &QAction::triggered, this, &bioForm1::相性_Click);
+  connect(chart_readout, &ChartReadout::changed, compatibility,
+          [this, compatibility] { compatibility->setEnabled(chart_readout->shows_chart()); });
 }

@@ -1,0 +1,71 @@
+#include "reading_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "app_icon.h"
+
+namespace {
+
+class CopyKey : public QObject {
+ public:
+  CopyKey(QWidget* view, std::function<QString()> text) : QObject(view), text_(std::move(text)) {
+    view->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+      return false;
+    }
+    QApplication::clipboard()->setText(text_());
+    return true;
+  }
+
+ private:
+  std::function<QString()> text_;
+};
+
+}  // namespace
+
+ReadingWindow::ReadingWindow(QWidget* owner, const QString& title)
+    : QDialog(owner), body_(new QVBoxLayout) {
+  setWindowTitle(title);
+  setWindowIcon(norvane::app_icon());
+  setModal(true);
+
+  Com_戻る = new QPushButton("戻る", this);
+  Com_戻る->setObjectName("Com_戻る");
+  Com_戻る->setAccessibleName("戻る");
+  Com_戻る->setAccessibleDescription("この画面を閉じます。Esc キーでも閉じます");
+  // Return in the window does not close it; only 戻る, Escape and the frame do.
+  Com_戻る->setAutoDefault(false);
+  connect(Com_戻る, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(Com_戻る);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body_);
+  layout->addLayout(buttons);
+}
+
+void ReadingWindow::run() {
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  exec();
+  if (!focus) return;
+  // Desktops hand the activation back to the owner on their own; asking
+  // again does no harm where they do.
+  focus->activateWindow();
+  focus->setFocus(Qt::OtherFocusReason);
+}
+
+void ReadingWindow::copy_on_ctrl_c(QWidget* view) {
+  new CopyKey(view, [this] { return copied_text(); });
+}
