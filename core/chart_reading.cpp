@@ -5,6 +5,7 @@
 
 #include "biorhythm.h"
 #include "birth.h"
+#include "caution.h"
 #include "date_text.h"
 
 namespace norvane {
@@ -27,7 +28,7 @@ ChartDayReading chart_day_reading(double elapsed_days, Date start, int day) {
     const int period = kRhythms[r].period;
     const double fraction = rhythm_value(elapsed_days + day, period) / kChartAmplitude;
     reading.rhythms[i] = {kWords[r], period, static_cast<int>(std::lround(fraction * 100)),
-                          std::abs(fraction) <= kCautionFraction};
+                          caution_day(std::llround(elapsed_days) + day, period)};
   }
   return reading;
 }

@@ -9,15 +9,11 @@
 
 namespace norvane {
 
-// A rhythm this close to zero, as a fraction of the amplitude, is at a
-// caution day.
-inline constexpr double kCautionFraction = 0.05;
-
 struct RhythmReading {
   std::u16string_view word;  // the legend's word for the rhythm
   int period;
   int percent;   // the value as a whole percentage of the amplitude
-  bool caution;  // within kCautionFraction of zero
+  bool caution;  // its curve meets zero on the day (caution.h)
 };
 
 struct ChartDayReading {

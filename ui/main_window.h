@@ -126,6 +126,9 @@ class bioForm1 : public QWidget {
   // 相性 for the birth date the chart shows; nothing during the
   // demonstration or while the chart is blank.
   void 相性_Click();
+  // 注意日一覧 for the chart's birth date from its first day; the same
+  // conditions.
+  void 注意日一覧_Click();
 
   // --- The Execute command (main_window_execute.cpp) ------------------
   void Command実行_Click();

@@ -1,6 +1,7 @@
 // The command buttons other than 実行.
 #include <QPushButton>
 
+#include "caution_window.h"
 #include "chart_readout.h"
 #include "compatibility_window.h"
 #include "main_window.h"
@@ -37,4 +38,10 @@ void bioForm1::相性_Click() {
   CompatibilityWindow window(this, first, chart_readout->start(), second_birth.value_or(first));
   window.run();
   second_birth = window.second_birth();
+}
+
+void bioForm1::注意日一覧_Click() {
+  if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
+  CautionListWindow window(this, chart_readout->birth(), chart_readout->start());
+  window.run();
 }

@@ -26,15 +26,21 @@ void bioForm1::connect_keys() {
   click_by({Qt::ALT | Qt::Key_2}, Option2);
   click_by({Qt::ALT | Qt::Key_3}, Option3);
 
-  // Beside コピー in the chart's menu, and its key anywhere in the window.
-  auto* compatibility = new QAction("相性…", this);
-  compatibility->setObjectName("相性_action");
-  compatibility->setShortcut(Qt::ALT | Qt::Key_A);
-  compatibility->setShortcutContext(Qt::WindowShortcut);
-  compatibility->setEnabled(false);
-  addAction(compatibility);
-  sinPicture1->addAction(compatibility);
-  connect(compatibility, &QAction::triggered, this, &bioForm1::相性_Click);
-  connect(chart_readout, &ChartReadout::changed, compatibility,
-          [this, compatibility] { compatibility->setEnabled(chart_readout->shows_chart()); });
+  // Beside コピー in the chart's menu, each with its key anywhere in the
+  // window; over a blank chart they are greyed out.
+  const auto reading = [this](const char* name, const QString& text, QKeySequence key,
+                              void (bioForm1::*handler)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(false);
+    addAction(action);
+    sinPicture1->addAction(action);
+    connect(action, &QAction::triggered, this, handler);
+    connect(chart_readout, &ChartReadout::changed, action,
+            [this, action] { action->setEnabled(chart_readout->shows_chart()); });
+  };
+  reading("相性_action", "相性…", Qt::ALT | Qt::Key_A, &bioForm1::相性_Click);
+  reading("注意日一覧_action", "注意日一覧…", Qt::ALT | Qt::Key_C, &bioForm1::注意日一覧_Click);
 }

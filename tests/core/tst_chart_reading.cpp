@@ -19,6 +19,8 @@ class TestChartReading : public QObject {
     const QDate dec6(2026, 12, 6);
     QTest::newRow("physical on the axis")
         << 6808.0 << dec6 << 0 << "2026/12/06（日）　身体 +0%（注意日）　感情 +78%　知性 +95%";
+    QTest::newRow("physical half way, between two days")
+        << 6808.0 << dec6 << 11 << "2026/12/17（木）　身体 +14%（注意日）　感情 -22%　知性 -76%";
     QTest::newRow("last day, next year")
         << 6808.0 << dec6 << 30 << "2027/01/05（火）　身体 +94%　感情 +97%　知性 +97%";
     QTest::newRow("emotional half way")

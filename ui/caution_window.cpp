@@ -1,0 +1,70 @@
+#include "caution_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace norvane;
+
+namespace {
+
+QString text_of(const std::u16string& s) {
+  return QString::fromStdU16String(s);
+}
+
+}  // namespace
+
+CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
+    : ReadingWindow(owner, "注意日一覧"), days_(caution_days(birth, first, kDays)) {
+  setObjectName("注意日一覧");
+
+  Label見出し = new QLabel(
+      QString("%1 から %2 日間の注意日").arg(text_of(date_with_weekday(first))).arg(kDays), this);
+  Label見出し->setObjectName("Label見出し");
+
+  List注意日 = new QTreeWidget(this);
+  List注意日->setObjectName("List注意日");
+  List注意日->setRootIsDecorated(false);
+  List注意日->setUniformRowHeights(true);
+  List注意日->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  List注意日->setSelectionBehavior(QAbstractItemView::SelectRows);
+  List注意日->setHeaderLabels({"日付", "リズム", "重なり"});
+  List注意日->setAccessibleName("注意日の一覧");
+  List注意日->setAccessibleDescription(
+      "曲線が0を横切る日です。上下の矢印キーで1日ずつ読みます。Ctrl+C "
+      "キーで一覧全体をコピーできます");
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(days_.size()));
+  for (const CautionDay& day : days_) {
+    items << new QTreeWidgetItem(QStringList{text_of(date_with_weekday(day.date)),
+                                             text_of(caution_words(day)),
+                                             text_of(caution_overlap(day))});
+  }
+  List注意日->addTopLevelItems(items);
+  List注意日->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  if (!items.isEmpty()) List注意日->setCurrentItem(items.first());
+  copy_on_ctrl_c(List注意日);
+
+  Label三重 = new QLabel(
+      "次の三重注意日: " + text_of(date_with_weekday(next_triple_caution(birth, first))), this);
+  Label三重->setObjectName("Label三重");
+
+  for (QLabel* label : {Label見出し, Label三重}) {
+    label->setAccessibleName(label->text());
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  }
+  Label見出し->setAccessibleDescription("一覧の最初の日と日数です");
+  Label三重->setAccessibleDescription("身体、感情、知性がそろって注意日になる次の日です");
+
+  body()->addWidget(Label見出し);
+  body()->addWidget(List注意日);
+  body()->addWidget(Label三重);
+  resize(fontMetrics().horizontalAdvance(QString(30, QChar(0x65e5))),
+         fontMetrics().lineSpacing() * 30);
+  List注意日->setFocus();
+}
+
+QString CautionListWindow::copied_text() const {
+  return text_of(caution_table_text(days_));
+}

@@ -1,0 +1,32 @@
+#pragma once
+// 注意日一覧: the caution days of the 365 days from the chart's first day
+// for the birth date the chart shows, and the next day on which all three
+// rhythms are at one.
+#include <QDialog>
+#include <vector>
+
+#include "caution.h"
+#include "date.h"
+#include "reading_window.h"
+
+class QLabel;
+class QTreeWidget;
+
+class CautionListWindow : public ReadingWindow {
+  Q_OBJECT
+ public:
+  static constexpr int kDays = 365;
+
+  CautionListWindow(QWidget* owner, norvane::Date birth, norvane::Date first);
+
+  QLabel* Label見出し;
+  QTreeWidget* List注意日;
+  QLabel* Label三重;
+
+ protected:
+  // The whole list as tab-separated rows under a header row.
+  QString copied_text() const override;
+
+ private:
+  std::vector<norvane::CautionDay> days_;
+};
