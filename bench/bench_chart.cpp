@@ -12,6 +12,7 @@
 
 #include "application.h"
 #include "biorythm.h"
+#include "caution.h"
 #include "date_picker.h"
 #include "date_text.h"
 #include "drawing_box.h"
@@ -117,6 +118,18 @@ void BM_PaintChart(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(f.form.sinPicture1->grab());
 }
 BENCHMARK(BM_PaintChart)->Unit(benchmark::kMicrosecond);
+
+// 注意日一覧: a year of caution days and the next triple, here the farthest
+// one can lie, a whole cycle less a day after the list's first day.
+void BM_CautionList(benchmark::State& state) {
+  const norvane::Date birth = day(1988, 5, 12);
+  const norvane::Date first = norvane::add_days(birth, 1);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(norvane::caution_days(birth, first, 365));
+    benchmark::DoNotOptimize(norvane::next_triple_caution(birth, first));
+  }
+}
+BENCHMARK(BM_CautionList)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseDateText(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(norvane::parse_date_text(" 2008/ 4/ 16"));
