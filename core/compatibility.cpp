@@ -67,8 +67,9 @@ std::u16string compatibility_text(Date first_birth, Date second_birth, Date star
   if (days.empty()) text += u"なし";
   for (std::size_t i = 0; i < days.size(); ++i) {
     if (i > 0) text += u"、";
-    // "yyyy/MM/dd" without its year.
-    text += widen(to_date_text(days[i].date).substr(5)) + u" " + std::u16string(days[i].word);
+    // "yyyy/MM/dd" without its year, whatever the year's width.
+    const std::string date = to_date_text(days[i].date);
+    text += widen(date.substr(date.size() - 5)) + u" " + std::u16string(days[i].word);
   }
   text += u"\n";
   return text;
