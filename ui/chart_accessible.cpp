@@ -1,6 +1,7 @@
 #include "chart_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <array>
 
 #include "biorhythm.h"
@@ -12,8 +13,6 @@ using namespace norvane;
 namespace {
 
 constexpr char kHiddenProperty[] = "norvane_hidden_from_screen_readers";
-
-class ChartAccessible;
 
 // One day of the chart, made when a screen reader first asks for it and
 // valid only for the drawing it was made for: a chart drawn anew gives its
@@ -171,10 +170,9 @@ QAccessibleInterface* make_interface(const QString& /*class_name*/, QObject* obj
     auto* readout = box->findChild<ChartReadout*>(QString(), Qt::FindDirectChildrenOnly);
     if (readout) return new ChartAccessible(box, readout);
   }
-  if (object->property(kHiddenProperty).toBool()) {
-    return new HiddenAccessible(static_cast<QWidget*>(object));
-  }
-  return nullptr;
+  auto* widget = qobject_cast<QWidget*>(object);
+  return widget && widget->property(kHiddenProperty).toBool() ? new HiddenAccessible(widget)
+                                                              : nullptr;
 }
 
 }  // namespace
