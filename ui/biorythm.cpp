@@ -47,7 +47,7 @@ void draw_biorhythm(bioForm1& form, double elapsed_days, Date start_date) {
     box.setForeColor(to_qcolor(kPromptColour));
     box.Print("「何かキーを押してください」");
   }
-  form.chart_readout->chart_drawn(elapsed_days, start_date);
+  form.chart_readout->chart_drawn(elapsed_days, start_date, form.demo_flg == kTrue);
 }
 
 void set_date_labels(bioForm1& form, Date start_date) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "biorhythm.h"
+#include "chart_accessible.h"
 #include "chart_readout.h"
 #include "drawing_box.h"
 #include "qt_colour.h"
@@ -59,6 +60,8 @@ bool ChartCursor::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::FocusIn:
       show();
+      // Qt tells of the box's focus, and a screen reader speaks the box,
+      // its focused day and its description; a move then focuses a day.
       readout_->set_cursor_day(day_);
       break;
     case QEvent::FocusOut:
@@ -113,7 +116,12 @@ void ChartCursor::move_to(int day) {
   if (day == day_) return;
   day_ = day;
   readout_->set_cursor_day(day_);
+  announce();
   update();
+}
+
+void ChartCursor::announce() const {
+  if (box_->hasFocus()) announce_chart_day(box_, day_);
 }
 
 void ChartCursor::chart_changed() {
@@ -124,7 +132,10 @@ void ChartCursor::chart_changed() {
     day_ = 0;
     if (isVisible()) readout_->set_cursor_day(day_);
   }
-  if (isVisible()) update();
+  if (!isVisible()) return;
+  // The cursor's day is a new one, or gone with the chart.
+  announce();
+  update();
 }
 
 void ChartCursor::paintEvent(QPaintEvent* /*event*/) {

@@ -32,6 +32,8 @@ class ChartCursor : public QWidget {
  private:
   bool take_key(int key);
   void move_to(int day);
+  // The cursor's day to a screen reader, as the focus of the chart.
+  void announce() const;
   void chart_changed();
   void copy() const;
 

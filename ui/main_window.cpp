@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app_icon.h"
+#include "chart_accessible.h"
 #include "chart_readout.h"
 #include "date_picker.h"
 #include "direct_entry_box.h"
@@ -117,6 +118,8 @@ bioForm1::bioForm1(Services& services, QWidget* parent) : QWidget(parent), servi
   setPalette(p);
   setAutoFillBackground(true);
 
+  // Before any control exists, so each gets its interface from it.
+  install_chart_accessibility();
   create_entry_controls();
   create_chart_controls();
   create_result_controls();

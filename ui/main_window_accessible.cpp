@@ -1,14 +1,17 @@
 // What a screen reader says for each control it reaches. The captions are
 // often half-width kana or missing (the option buttons and the check box
 // stand beside separate labels), so every control is named here in words
-// that read well aloud. The chart's description follows its drawing
-// (chart_readout.h).
+// that read well aloud. The chart and its days are told as it is drawn
+// (chart_accessible.h, chart_readout.h); the date strip under it repeats
+// the chart's days and stays silent.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "chart_accessible.h"
 #include "date_picker.h"
 #include "drawing_box.h"
 #include "main_window.h"
@@ -31,6 +34,7 @@ void bioForm1::set_accessible_texts() {
   describe(Text日, "生まれた日", "日を数字2桁までで入力します");
   describe(DTPicker1, "生年月日", "西暦を選んだときに生年月日を選びます");
   describe(sinPicture1, "バイオリズムのグラフ");
+  for (QLabel* label : L_date) hide_from_screen_readers(label, "グラフの日付");
   describe(HScroll1, "表示開始日の移動",
            "グラフの最初の日を今日から1日ずつ先へ、または後へ動かします。グラフで Page Down "
            "キーを押すと先へ、Page Up キーで後へ動きます");

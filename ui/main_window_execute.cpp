@@ -7,6 +7,7 @@
 
 #include "biorhythm.h"
 #include "biorythm.h"
+#include "chart_readout.h"
 #include "date_picker.h"
 #include "date_text.h"
 #include "drawing_box.h"
@@ -41,6 +42,8 @@ void bioForm1::Command実行_Click() {
                            ? "をもって既に一周してますので無理をしないで体を労わってください。"
                            : "をもって一周しますので,その後は無理をしないで体を労わってください。";
   LabelMsg1->setText(QString::fromStdString(to_date_text(cycle_end)) + note);
+  chart_readout->set_results(Label1->text() + Label日数->text() + Label10->text() +
+                             Label曜日->text() + Label年齢->text() + LabelMsg1->text());
 
   Biorythm::draw_biorhythm(*this, *days, start);
 }

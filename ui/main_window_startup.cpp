@@ -8,6 +8,7 @@
 
 #include "biorhythm.h"
 #include "biorythm.h"
+#include "chart_accessible.h"
 #include "date_picker.h"
 #include "drawing_box.h"
 #include "main_window.h"
@@ -48,6 +49,7 @@ void bioForm1::Form_Load() {
 }
 
 void bioForm1::Timer1_Timer() {
+  const ScreenReaderQuiet quiet;
   demo_flg = kTrue;
 
   std::optional<std::int16_t> offset = to_int16(demo_day);

@@ -1,10 +1,11 @@
-"""Walks the real program's accessible tree over AT-SPI, as Orca reads it.
+"""Walks the real program's accessible tree over AT-SPI, with Orca running.
 
-Run inside its own session bus (dbus-run-session); starts Xvfb, turns the
-screen reader flag on as Orca does, starts the program, types a Showa date
-of birth and presses 実行 through its accessible action.
+Run inside its own session bus (dbus-run-session); starts Xvfb and Orca
+(speech off, what it would say written to its debug log), starts the
+program, types a Showa date of birth, presses 実行 through its accessible
+action, tabs to the chart and moves its cursor; then checks what Orca said.
 Usage: screen_reader.py PROGRAM ASSETS_DIR
-       screen_reader.py --ask focus|label REGEX|description NAME
+       screen_reader.py --ask focus|label REGEX|description NAME|item NAME
 The second form reads one thing of a program already on the bus and prints
 it, for a session driven from outside (writes_nothing.sh); it exits 1 when
 the thing does not show within a few seconds.
@@ -13,6 +14,7 @@ import datetime
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -21,11 +23,13 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Gio, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 BIRTH = datetime.date(1988, 5, 12)  # Showa 63, a Thursday
 FULL_CYCLE_DAYS = 21252
+# The keys on the chart, and the day after the display start date that the
+# cursor is on after each: Page Down shows the chart a day later.
+CHART_KEYS = (("Tab", 0), ("Right", 1), ("Next", 2), ("End", 31), ("Left", 30))
 
 failures = []
 passes = 0
@@ -57,14 +61,47 @@ def start_display():
     return xvfb
 
 
-def enable_screen_reader():
-    # What Orca does at its start: the flag that makes toolkits join the
-    # accessibility bus (started on demand by this call).
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
-                                         GLib.Variant("b", True))),
-                  None, Gio.DBusCallFlags.NONE, 10000)
+class Orca:
+    """Orca itself, as a desktop starts it, with speech off: each utterance
+    goes to its debug log as a SPEECH OUTPUT line."""
+
+    def __init__(self, scratch):
+        data = os.environ.get("XDG_DATA_HOME", os.path.join(os.environ["HOME"], ".local", "share"))
+        os.makedirs(os.path.join(data, "orca"), exist_ok=True)
+        shutil.copy(os.path.join(os.path.dirname(__file__), "orca-settings.conf"),
+                    os.path.join(data, "orca", "user-settings.conf"))
+        self.log = os.path.join(scratch, "orca.log")
+        # One Orca a user: another test's must end first.
+        end = time.monotonic() + 120
+        while True:
+            self.process = subprocess.Popen(["orca", "--debug-file=" + self.log],
+                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # Its start, listeners included; one that found another Orca
+            # has ended by then.
+            time.sleep(4)
+            if self.process.poll() is None:
+                break
+            if time.monotonic() > end:
+                sys.exit("FAIL: Orca did not start")
+
+    def stop(self):
+        """What Orca spoke, and its log's errors: complete once it has ended."""
+        self.process.send_signal(signal.SIGINT)
+        self.process.wait(30)
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            text = log.read()
+        return (re.findall(r"SPEECH OUTPUT: '(.*)'", text),
+                re.findall(r"ERROR: Could not process.*", text))
+
+
+def spoke_in_order(what, speech, *expected):
+    """Each of expected, regexes, spoken no earlier than the one before it."""
+    at, missing = 0, None
+    for pattern in expected:
+        at = next((i for i in range(at, len(speech)) if re.search(pattern, speech[i])), None)
+        if at is None:
+            missing, at = pattern, len(speech)
+    check(f"Orca speaks {what}", missing is None, f"({missing} missing)")
 
 
 def wait_for(find, seconds=20):
@@ -176,11 +213,13 @@ def check_results(window):
     age = label_reading(window, r"^年齢は\s?\d+才です。$")
     check("age", age == f"年齢は {today.year - BIRTH.year}才です。", str(age))
     cycle_end = (BIRTH + datetime.timedelta(days=FULL_CYCLE_DAYS)).strftime("%Y/%m/%d")
-    check("cycle note", label_reading(window, "^" + cycle_end + "をもって") is not None)
+    note = label_reading(window, "^" + cycle_end + "をもって")
+    check("cycle note", note is not None)
     chart = by_name(window, "バイオリズムのグラフ")
     check("the chart describes itself",
           chart is not None and re.search(r"日間のバイオリズムのグラフ。初日 ", chart.description),
           chart.description if chart else "")
+    return [re.escape(str(text)) for text in (days, "（木）", age, note)]
 
 
 def check_dates(window):
@@ -191,6 +230,20 @@ def check_dates(window):
         ok = text is not None and re.fullmatch(r"\d{4}/\d{2}/\d{2}", text)
         check(f"{name} gives its date as text", ok and (expected is None or text == expected),
               repr(text))
+    return datetime.datetime.strptime(text, "%Y/%m/%d").date() if ok else datetime.date.today()
+
+
+def move_on_chart():
+    """Tab onto the chart, and the keys after it."""
+    for _ in range(16):
+        if focused() == "バイオリズムのグラフ":
+            break
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        time.sleep(0.3)
+    for key, _ in CHART_KEYS[1:]:
+        time.sleep(1)  # for Orca to say the day before
+        subprocess.run(["xdotool", "key", key], check=True)
+    time.sleep(1)
 
 
 def focused():
@@ -204,7 +257,18 @@ def focused():
             window.clearCache()
             for node in walk(window):
                 if node.getState().contains(pyatspi.STATE_FOCUSED):
-                    return node.name
+                    # A list's focused item is the list's focus.
+                    item = node.getRole() == pyatspi.ROLE_LIST_ITEM
+                    return node.parent.name if item else node.name
+    return None
+
+
+def focused_item(window, name="バイオリズムのグラフ"):
+    """The name of the item with the focus within the control named name."""
+    control = by_name(window, name)
+    for node in walk(control) if control else ():
+        if node != control and node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node.name
     return None
 
 
@@ -216,6 +280,8 @@ def ask(what, arg=None):
         return None
     if what == "label":
         return label_reading(window, arg)
+    if what == "item":
+        return wait_for(lambda: focused_item(window, arg), 5)
     node = by_name(window, arg)
     return node.description if node else None
 
@@ -236,7 +302,8 @@ def main():
         os.environ.update(HOME=os.path.join(scratch, "home"),
                           XDG_RUNTIME_DIR=os.path.join(scratch, "runtime"))
         processes.append(start_display())
-        enable_screen_reader()
+        orca = Orca(scratch)
+        processes.append(orca.process)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb")
         processes.append(subprocess.Popen([program], cwd=os.path.join(scratch, "cwd"), env=env))
         window = wait_for(find_window)
@@ -244,12 +311,22 @@ def main():
             sys.exit("FAIL: the window is not on the accessibility bus")
         check_controls(window)
         type_birth_date(window)
-        check_results(window)
-        check_dates(window)
+        results = check_results(window)
+        start = check_dates(window)
+        move_on_chart()
+        speech, errors = orca.stop()
+        check("Orca processes every event", not errors, "\n".join(errors[:3]))
+        spoke_in_order("the chart and the results", speech, "バイオリズムのグラフ", *results)
+        spoke_in_order("the cursor's days", speech, *(
+            "^" + re.escape(f"{start + datetime.timedelta(days=d):%Y/%m/%d}（") for _, d in CHART_KEYS))
     finally:
         for process in reversed(processes):
             process.terminate()
-            process.wait(10)
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()  # one Orca left running would keep the next from starting
+                process.wait()
         shutil.rmtree(scratch, ignore_errors=True)
     print(f"{passes} passed, {len(failures)} failed")
     sys.exit(1 if failures else 0)

@@ -28,9 +28,9 @@ session_steps() {
   expect label '^（木）$'
   tab_to 'バイオリズムのグラフ'
   xdotool key Right                       # the cursor on the chart's second day
-  expect description 'バイオリズムのグラフ' "^$(TZ=UTC date -d '+1 day' +%Y/%m/%d)（"
+  expect item 'バイオリズムのグラフ' "^$(TZ=UTC date -d '+1 day' +%Y/%m/%d)（"
   xdotool key Next                        # Page Down: the chart a day later
-  expect description 'バイオリズムのグラフ' "^$(TZ=UTC date -d '+2 days' +%Y/%m/%d)（"
+  expect item 'バイオリズムのグラフ' "^$(TZ=UTC date -d '+2 days' +%Y/%m/%d)（"
   tab_to '操作方法'
   xdotool key space
   locate_window '^マニュアル$'
@@ -175,8 +175,8 @@ focus_window() {
 ask() { /usr/bin/python3 "$here/screen_reader.py" --ask "$@"; }
 
 # Fails unless the label ($1 label REGEX), the control with the focus ($1
-# focus NAME) or the description of a control ($1 description NAME REGEX)
-# reads as expected.
+# focus NAME), the description of a control ($1 description NAME REGEX) or
+# its item with the focus ($1 item NAME REGEX) reads as expected.
 expect() {
   local read
   if [ "$1" = label ]; then
@@ -191,7 +191,7 @@ expect() {
     echo "FAIL: the focus is on \"$read\", not $2 ($platform)" >&2
   else
     for _ in $(seq 20); do
-      read=$(ask description "$2" || true)
+      read=$(ask "$1" "$2" || true)
       [[ $read =~ $3 ]] && return 0
       sleep 0.2
     done
