@@ -55,7 +55,9 @@ QString ChartReadout::table_text() const {
 
 QString ChartReadout::description() const {
   if (!shows_chart()) return QStringLiteral("グラフは空白です");
-  return results_ + QStringLiteral("%1日間のバイオリズムのグラフ。初日 %2")
+  return results_ + QStringLiteral(
+                        "%1日間のバイオリズムのグラフ。初日 %2。Alt+A キーで相性を、Alt+C "
+                        "キーで注意日一覧を開きます")
                         .arg(kChartDays + 1)
                         .arg(day_caption(0));
 }

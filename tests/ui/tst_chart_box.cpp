@@ -66,7 +66,7 @@ class TestChartBox : public QObject {
     Chart c;
     QCOMPARE(c.description(),
              "31日間のバイオリズムのグラフ。初日 2026/12/06（日）　身体 +0%（注意日）　感情 "
-             "+78%　知性 +95%");
+             "+78%　知性 +95%。Alt+A キーで相性を、Alt+C キーで注意日一覧を開きます");
     QVERIFY(!c.tooltip_at(180).isEmpty());
     c.box->setVisible(false);
     c.box->setVisible(true);
