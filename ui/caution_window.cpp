@@ -1,7 +1,9 @@
 #include "caution_window.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -43,7 +45,9 @@ CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
   }
   List注意日->addTopLevelItems(items);
   List注意日->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  if (!items.isEmpty()) List注意日->setCurrentItem(items.first());
+  connect(List注意日, &QTreeWidget::currentItemChanged, List注意日, [](QTreeWidgetItem* item) {
+    if (item) item->setSelected(true);
+  });
   copy_on_ctrl_c(List注意日);
 
   Label三重 = new QLabel(
@@ -67,4 +71,19 @@ CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
 
 QString CautionListWindow::copied_text() const {
   return text_of(caution_table_text(days_));
+}
+
+bool CautionListWindow::event(QEvent* event) {
+  // The first row becomes current once the window is active, so that Qt
+  // tells a screen reader of it as of every later row. Made current before,
+  // it is heard of while the window is still opening, and not spoken.
+  if (event->type() == QEvent::WindowActivate && !first_row_told_) {
+    first_row_told_ = true;
+    QTimer::singleShot(0, List注意日, [list = List注意日] {
+      if (list->topLevelItemCount() == 0 || !list->hasFocus()) return;
+      list->setCurrentItem(nullptr);
+      list->setCurrentItem(list->topLevelItem(0));
+    });
+  }
+  return ReadingWindow::event(event);
 }

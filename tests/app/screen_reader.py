@@ -246,6 +246,24 @@ def move_on_chart():
     time.sleep(1)
 
 
+def open_readings():
+    """相性 by its key, Tab to its reading and Down a line; then 注意日一覧,
+    whose list has the focus on its first row; each closed with Escape."""
+    for keys in (("alt+a", "Tab", "Down"), ("alt+c",)):
+        for key in keys + ("Escape",):
+            time.sleep(1.5)  # for Orca to finish the window's first words
+            subprocess.run(["xdotool", "key", key], check=True)
+    time.sleep(1)
+
+
+def first_caution_day(start):
+    """The first day from start on which a rhythm meets zero: p divides 2d or 2d + 1."""
+    day = start
+    while not any((2 * (day - BIRTH).days + k) % p == 0 for p in (23, 28, 33) for k in (0, 1)):
+        day += datetime.timedelta(days=1)
+    return day
+
+
 def focused():
     """The name of the control with the focus, in any of the program's windows."""
     for app in pyatspi.Registry.getDesktop(0):
@@ -314,11 +332,17 @@ def main():
         results = check_results(window)
         start = check_dates(window)
         move_on_chart()
+        open_readings()
         speech, errors = orca.stop()
         check("Orca processes every event", not errors, "\n".join(errors[:3]))
         spoke_in_order("the chart and the results", speech, "バイオリズムのグラフ", *results)
         spoke_in_order("the cursor's days", speech, *(
             "^" + re.escape(f"{start + datetime.timedelta(days=d):%Y/%m/%d}（") for _, d in CHART_KEYS))
+        # The second birth date starts at the first: every rhythm in phase.
+        spoke_in_order("相性's reading", speech, "相性", "相性の結果", "身体（23日）　100%",
+                       "感情（28日）　100%")
+        spoke_in_order("注意日一覧's first row", speech, "注意日の一覧",
+                       "^" + re.escape(f"{first_caution_day(start):%Y/%m/%d}（"))
     finally:
         for process in reversed(processes):
             process.terminate()
