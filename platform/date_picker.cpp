@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <algorithm>
 #include <chrono>
 
 #include "date_text.h"
+#include "direct_entry_box.h"
 #include "qt_date.h"
 
 namespace norvane {
@@ -20,6 +22,14 @@ constexpr Date kLast = from_sys_days(std::chrono::year{9999} / 12 / 31);
 }  // namespace
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
+  // Typed digits arrive as they are, as in the era boxes: an input method
+  // in kana mode would compose full-width digits the picker rejects. The
+  // picker answers the input method's queries with its line edit's answers.
+  auto* edit = new DirectEntryBox(this);
+  edit->setObjectName(QStringLiteral("qt_spinbox_lineedit"));
+  setLineEdit(edit);
+  edit->installEventFilter(this);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
   // The window is Japanese whatever the desktop's locale, and so are the
   // date's digits: ASCII.
   setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
@@ -76,6 +86,18 @@ void DatePicker::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDateEdit::keyPressEvent(event);
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
+  // A plain click selects the field under it, so typed digits replace the
+  // field instead of going into it; the press has already moved the cursor
+  // there, and a drag keeps its own selection.
+  if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+      !lineEdit()->hasSelectedText()) {
+    setSelectedSection(currentSection());
+  }
+  return QDateEdit::eventFilter(watched, event);
 }
 
 }  // namespace norvane

@@ -1,7 +1,9 @@
 #pragma once
 // A QDateEdit shown as yyyy/MM/dd with a calendar pop-up, over the years
 // 1601 to 9999, read and set as the program's Date and date texts. Beyond
-// QDateEdit it copies and pastes the whole date as text, and Tab leaves it.
+// QDateEdit it copies and pastes the whole date as text, Tab leaves it, a
+// click selects the year, month or day under it, and its digits never go
+// through an input method (its line edit is a DirectEntryBox).
 #include <QDateEdit>
 #include <string>
 #include <string_view>
@@ -32,6 +34,7 @@ class DatePicker : public QDateEdit {
   // walking its year, month and day; Left and Right move between those.
   bool focusNextPrevChild(bool next) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace norvane

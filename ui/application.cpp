@@ -2,11 +2,42 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPalette>
 
 #include "app_icon.h"
 #include "fonts.h"
 
 namespace norvane {
+
+namespace {
+
+// The palette Qt gives a light desktop, whatever the desktop's: the window's
+// picture and colours are drawn for it, and a dark desktop's palette would
+// leave the texts without a colour of their own near-white on the light
+// picture, the controls dark over it. Fusion's standard palette is no way
+// out: under a dark GTK theme it is the desktop's.
+QPalette light_palette() {
+  const QColor window(0xef, 0xef, 0xef);
+  QPalette p(window);  // black on it, white fields
+  // The frame shades as Qt derives them, so they compare equal to its own.
+  const QColor mid = window.darker(130), dark = window.darker(150), shadow = dark.darker(135);
+  p.setColor(QPalette::Midlight, mid.lighter(110));
+  p.setColor(QPalette::Mid, mid);
+  p.setColor(QPalette::Dark, dark);
+  p.setColor(QPalette::Shadow, shadow);
+  p.setColor(QPalette::Highlight, QColor(0x308cc6));
+  p.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 0x80));
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Dark}) {
+    p.setColor(QPalette::Disabled, role, QColor(0xbebebe));
+  }
+  p.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+  p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x919191));
+  p.setColor(QPalette::Disabled, QPalette::AlternateBase, QColor(0xf7f7f7));
+  return p;
+}
+
+}  // namespace
 
 void prepare_application() {
   register_font_substitutions();
@@ -17,6 +48,9 @@ void prepare_application() {
   ui.setPixelSize(12);
   QApplication::setFont(ui);
   QApplication::setWindowIcon(app_icon());
+  // The application's, so the calendar pop-ups and the manual, windows of
+  // their own, take it too.
+  QApplication::setPalette(light_palette());
 }
 
 }  // namespace norvane

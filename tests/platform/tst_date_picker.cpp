@@ -87,7 +87,7 @@ class TestDatePicker : public QObject {
     QCOMPARE(picker.text(), value.toString("yyyy/MM/dd"));
   }
 
-  void calendar() {
+  void clicks() {
     DatePicker picker;
     picker.setValue(ymd(2008, 4, 16));
     picker.show();
@@ -103,6 +103,11 @@ class TestDatePicker : public QObject {
     QCOMPARE(picker.ValueText(), std::string("1964/10/01"));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&picker);
     QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("1964/10/01"));
+    // A click on the year selects it, so typed digits replace it.
+    auto* edit = picker.findChild<QLineEdit*>();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(8, edit->height() / 2));
+    QTest::keyClicks(&picker, "1990");
+    QCOMPARE(picker.ValueText(), std::string("1990/10/01"));
   }
 
   // ASCII digits, whatever the desktop's locale.
