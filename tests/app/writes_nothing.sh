@@ -51,14 +51,18 @@ if [ "${1:-}" != --inside-bus ]; then
   passed=0 failed=0
   for platform in "${platforms[@]}"; do
     # A desktop always has a session bus; without one, D-Bus would start its
-    # own and write under the home (dbus-x11's autolaunch).
-    if env -u DBUS_SESSION_BUS_ADDRESS dbus-run-session -- \
+    # own and write under the home (dbus-x11's autolaunch). The bus has a
+    # runtime folder of its own, as in a login: without one the accessibility
+    # bus's socket is one path under the home, shared by every session at once.
+    runtime=$(mktemp -d)
+    if env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$runtime" dbus-run-session -- \
       bash "$0" --inside-bus "$platform" "$program" "$assets"; then
       passed=$((passed + 1))
     else
       echo "FAIL: the $platform session" >&2
       failed=$((failed + 1))
     fi
+    rm -rf "$runtime"
   done
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]
