@@ -11,6 +11,7 @@ ROUNDS=${2:-15}
 PROBE="$BUILD/bench/startup_probe"
 BARE="$BUILD/bench/bare_window"
 ASSETS="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/assets"
+[ -n "${DISPLAY:-}" ] || { echo "bench/startup.sh: no X display; bench/run starts Xvfb" >&2; exit 2; }
 TMP=$(mktemp -d)
 weston_pid=
 trap '[ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null; rm -rf "$TMP"' EXIT
