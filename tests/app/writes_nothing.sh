@@ -225,10 +225,14 @@ expect() {
 
 # Tab until the control named $1 has the focus.
 tab_to() {
+  local now
   for _ in $(seq 16); do
-    [ "$(ask focus || true)" = "$1" ] && return 0
+    now=$(ask focus || true)
+    [ "$now" = "$1" ] && return 0
     xdotool key Tab
-    sleep 0.2
+    # On only once the focus has moved: a reading slower than the Tab
+    # would press the next one past the control.
+    for _ in $(seq 10); do [ "$(ask focus || true)" != "$now" ] && break; sleep 0.2; done
   done
   echo "FAIL: Tab never reaches $1 ($platform)" >&2
   exit 1
