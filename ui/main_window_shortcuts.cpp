@@ -28,7 +28,7 @@ void bioForm1::connect_keys() {
 
   // Beside コピー in the chart's menu, each with its key anywhere in the
   // window; over a blank chart they are greyed out.
-  const auto reading = [this](const char* name, const QString& text, QKeySequence key,
+  const auto reading = [this](const char* name, const QString& text, const QKeySequence& key,
                               void (bioForm1::*handler)()) {
     auto* action = new QAction(text, this);
     action->setObjectName(name);

@@ -62,9 +62,11 @@ class TestReadingWindows : public QObject {
     QTest::addColumn<QString>("open");    // a key, or the menu's text
     QTest::addColumn<QStringList>("seen");
     // Showa 63/05/12, the chart starting 2026/12/06.
+    const QString shared =
+        "共通の注意日　12/06 身体、12/10 知性、12/17 感情、12/18 身体、12/26 知性、12/29 身体、"
+        "12/31 感情";
     const QStringList compatibility{
-        "1988/05/12|1988/05/12|共通の注意日　12/06 身体、12/10 知性、12/17 感情、12/18 身体、"
-        "12/26 知性、12/29 身体、12/31 感情",
+        "1988/05/12|1988/05/12|" + shared,
         "身体（23日）　11%|感情（28日）　81%|知性（33日）　25%|平均　39%|共通の注意日　なし|",
         "focus=Text年",
         // The second date is held for the next opening.
