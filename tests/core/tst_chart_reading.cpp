@@ -1,12 +1,24 @@
-// The read-out of one chart day: its date and the three values the curves
-// pass through on it, in the legend's order.
+// The chart's readings: one day's date and the three values the curves pass
+// through on it, in the legend's order; caution days, where each rhythm
+// meets zero, with the days of two or three at once and the next of three;
+// and 相性, two people's rhythms side by side.
 #include <QtTest>
 #include <cmath>
 
 #include "biorhythm.h"
+#include "caution.h"
 #include "chart_reading.h"
+#include "compatibility.h"
 
 using namespace norvane;
+
+namespace {
+
+Date date_of(QDate d) {
+  return *date_serial(d.year(), d.month(), d.day());
+}
+
+}  // namespace
 
 class TestChartReading : public QObject {
   Q_OBJECT
@@ -33,8 +45,7 @@ class TestChartReading : public QObject {
     QFETCH(QDate, start);
     QFETCH(int, day);
     QFETCH(QString, caption);
-    const ChartDayReading r =
-        chart_day_reading(elapsed, *date_serial(start.year(), start.month(), start.day()), day);
+    const ChartDayReading r = chart_day_reading(elapsed, date_of(start), day);
     QCOMPARE(QString::fromStdU16String(chart_day_caption(r)), caption);
     // The same curve the chart draws.
     const int periods[] = {23, 28, 33};
@@ -42,6 +53,80 @@ class TestChartReading : public QObject {
       QCOMPARE(r.rhythms[i].period, periods[i]);
       QCOMPARE(r.rhythms[i].percent, std::lround(rhythm_value(elapsed + day, periods[i]) * 2));
     }
+  }
+
+  void caution_data() {
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("row");   // the list's row for that day, or empty
+    QTest::addColumn<QDate>("triple");  // the next triple caution day from it
+    const QDate birth(1988, 5, 12);
+    const QDate triple(2008, 2, 7);
+    QTest::newRow("birth day: all three")
+        << birth << "1988/05/12（木）\t身体・感情・知性\t三重" << birth;
+    QTest::newRow("23: d = 11, meets zero before 12")
+        << birth.addDays(11) << "1988/05/23（月）\t身体\t" << triple;
+    QTest::newRow("23: d = 12") << birth.addDays(12) << "" << triple;
+    QTest::newRow("23: d = 22") << birth.addDays(22) << "" << triple;
+    QTest::newRow("23: d = -12, before birth")
+        << birth.addDays(-12) << "1988/04/30（土）\t身体\t" << birth;
+    QTest::newRow("28: d = 13") << birth.addDays(13) << "" << triple;
+    QTest::newRow("28: d = 14") << birth.addDays(14) << "1988/05/26（木）\t感情\t" << triple;
+    QTest::newRow("28: d = 15") << birth.addDays(15) << "" << triple;
+    QTest::newRow("33: d = 15") << birth.addDays(15) << "" << triple;
+    QTest::newRow("33: d = 16, meets zero before 17")
+        << birth.addDays(16) << "1988/05/28（土）\t知性\t" << triple;
+    QTest::newRow("33: d = 17") << birth.addDays(17) << "" << triple;
+    QTest::newRow("double") << QDate(2027, 1, 28) << "2027/01/28（木）\t感情・知性\t二重"
+                            << QDate(2037, 3, 12);
+    QTest::newRow("a chart's first day")
+        << QDate(2026, 12, 6) << "2026/12/06（日）\t身体\t" << QDate(2037, 3, 12);
+  }
+  void caution() {
+    QFETCH(QDate, day);
+    QFETCH(QString, row);
+    QFETCH(QDate, triple);
+    const Date birth = date_of(QDate(1988, 5, 12));
+    const QString text =
+        QString::fromStdU16String(caution_table_text(caution_days(birth, date_of(day), 1)));
+    QCOMPARE(text, "日付\tリズム\t重なり\n" + (row.isEmpty() ? "" : row + "\n"));
+    QCOMPARE(next_triple_caution(birth, date_of(day)), date_of(triple));
+  }
+
+  void compatibility_reading_data() {
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("second");
+    QTest::addColumn<QString>("text");
+    const QDate birth(1988, 5, 12);
+    // The chart starts 2026/12/06, 14087 days after the first birth day.
+    QTest::newRow("same day: in phase, every caution day shared")
+        << birth << birth
+        << "身体（23日）　100%\n感情（28日）　100%\n知性（33日）　100%\n平均　100%\n"
+           "共通の注意日　12/06 身体、12/10 知性、12/17 感情、12/18 身体、12/26 知性、12/29 身体、"
+           "12/31 感情\n";
+    QTest::newRow("14 days: emotional opposite, its caution days still shared")
+        << birth << birth.addDays(14)
+        << "身体（23日）　11%\n感情（28日）　0%\n知性（33日）　6%\n平均　6%\n"
+           "共通の注意日　12/17 感情、12/31 感情\n";
+    QTest::newRow("7 days: emotional a quarter period")
+        << birth << birth.addDays(7)
+        << "身体（23日）　33%\n感情（28日）　50%\n知性（33日）　62%\n平均　48%\n"
+           "共通の注意日　なし\n";
+    QTest::newRow("704 days apart")
+        << birth << QDate(1990, 4, 16)
+        << "身体（23日）　11%\n感情（28日）　81%\n知性（33日）　25%\n平均　39%\n"
+           "共通の注意日　なし\n";
+    QTest::newRow("second born first")
+        << QDate(1990, 4, 16) << birth
+        << "身体（23日）　11%\n感情（28日）　81%\n知性（33日）　25%\n平均　39%\n"
+           "共通の注意日　なし\n";
+  }
+  void compatibility_reading() {
+    QFETCH(QDate, first);
+    QFETCH(QDate, second);
+    QFETCH(QString, text);
+    const Date start = date_of(QDate(2026, 12, 6));
+    QCOMPARE(QString::fromStdU16String(compatibility_text(date_of(first), date_of(second), start)),
+             text);
   }
 };
 
