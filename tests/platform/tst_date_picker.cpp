@@ -26,7 +26,8 @@ struct Boxes {
   Boxes() {
     second->move(0, 40);
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    QTest::qWaitForWindowActive(&window);
     first->setFocus();
   }
 };

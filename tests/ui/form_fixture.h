@@ -59,7 +59,7 @@ struct FormFixture {
   // false if it never became active.
   bool show_active() {
     form->show();
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
     return QTest::qWaitForWindowActive(form.get());
   }
 };

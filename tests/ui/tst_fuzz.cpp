@@ -109,7 +109,8 @@ class Run {
     // demonstration still runs.
     w_.Timer1->setInterval(24 * 3600 * 1000);
     w_.show();
-    QApplication::setActiveWindow(&w_);
+    w_.activateWindow();
+    QTest::qWaitForWindowActive(&w_);
   }
 
   void apply(const Event& e) {
