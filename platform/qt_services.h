@@ -21,6 +21,10 @@ class QtServices final : public Services {
   static PictureResult load_picture_file(const QString& path);
   // The longest side a picture is decoded at, in pixels.
   static constexpr int kMaxPictureSide = 4096;
+  // A header claiming more pixels than this is refused before decoding: even
+  // scaled down, such a picture would take seconds to decode, and Qt
+  // versions differ on whether they try.
+  static constexpr qint64 kMaxClaimedPixels = qint64(16384) * 16384;
 
  private:
   mutable std::optional<Date> today_;
