@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
+#include <QStyleHints>
 
 #include "app_icon.h"
 #include "fonts.h"
@@ -11,11 +12,13 @@ namespace norvane {
 
 namespace {
 
-// The palette Qt gives a light desktop, whatever the desktop's: the window's
-// picture and colours are drawn for it, and a dark desktop's palette would
-// leave the texts without a colour of their own near-white on the light
-// picture, the controls dark over it. Fusion's standard palette is no way
-// out: under a dark GTK theme it is the desktop's.
+// The window's picture and colours are drawn for a light desktop: a dark
+// desktop's palette would leave the texts without a colour of their own
+// near-white on the light picture, the controls dark over it.
+//
+// Before Qt 6.8 nothing asks the desktop for its light scheme, and Fusion's
+// standard palette is no way out (under a dark GTK theme it is the
+// desktop's), so this is the palette Qt 6.4 gives a light desktop.
 QPalette light_palette() {
   const QColor window(0xef, 0xef, 0xef);
   QPalette p(window);  // black on it, white fields
@@ -50,7 +53,15 @@ void prepare_application() {
   QApplication::setWindowIcon(app_icon());
   // The application's, so the calendar pop-ups and the manual, windows of
   // their own, take it too.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+  // A platform theme that cannot switch keeps its dark scheme.
+  if (QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark) {
+    QApplication::setPalette(light_palette());
+  }
+#else
   QApplication::setPalette(light_palette());
+#endif
 }
 
 }  // namespace norvane
