@@ -65,7 +65,8 @@ PictureResult QtServices::load_picture_file(const QString& path) {
   // down, so it can cost neither gigabytes nor minutes.
   const QSize size = reader.size();
   if (qint64(size.width()) * size.height() > kMaxClaimedPixels) {
-    return {QPixmap(), QStringLiteral("Picture too large: %1 x %2").arg(size.width()).arg(size.height())};
+    return {QPixmap(),
+            QStringLiteral("Picture too large: %1 x %2").arg(size.width()).arg(size.height())};
   }
   if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
     reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));

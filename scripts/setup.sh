@@ -4,7 +4,7 @@ set -euo pipefail
 
 NORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 NORVANE_BUILD="$NORVANE_ROOT/build"
-NORVANE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libfontconfig-dev fonts-ipafont-gothic
+NORVANE_PACKAGES=(git g++ cmake ninja-build qt6-base-dev libfontconfig-dev fonts-ipafont-gothic
   libbenchmark-dev clang-tidy clang-format qt6-qpa-plugins xvfb xdotool
   desktop-file-utils appstream file dpkg-dev dbus-daemon weston qt6-wayland at-spi2-core
   python3-pyatspi orca qt6-gtk-platformtheme xauth libegl-mesa0 libgl1-mesa-dri)

@@ -120,6 +120,7 @@ class TestDrawingBox : public QObject {
     const Step prompt = [](DrawingBox& b) {
       b.Print(QStringLiteral("「何かキーを押してください」"));
     };
+    const Step rescale = [](DrawingBox& b) { b.Scale({0, 100}, {300, 0}); };
     const Step cut_prompt = [&](DrawingBox& b) {
       draw_chart(b, 0);
       b.PSet({300, 4});
@@ -135,11 +136,7 @@ class TestDrawingBox : public QObject {
         {"a prompt cut by the edge", {cut_prompt, cut_prompt}},
         {"the grid in another colour",
          {chart(0), chart(1), [](DrawingBox& b) { draw_chart(b, 1, Qt::white); }}},
-        {"a new scale",
-         {chart(0), chart(1),
-          [](DrawingBox& b) {
-            b.Scale({0, 100}, {300, 0});
-          }}},
+        {"a new scale", {chart(0), chart(1), rescale}},
         {"a new background",
          {chart(0), chart(1),
           [](DrawingBox& b) {

@@ -84,8 +84,10 @@ class TestChartKeys : public QObject {
 
   void keys_data() {
     QTest::addColumn<bool>("demo");
-    QTest::addColumn<QString>("steps");  // keys, "tick", "click chart" or "menu コピー", by ","
-    QTest::addColumn<QString>("changes");  // the entries of state() that change, by ";"
+    // The steps: keys, "tick", "click chart" or "menu コピー", by ",".
+    QTest::addColumn<QString>("steps");
+    // The entries of state() that change, by ";".
+    QTest::addColumn<QString>("changes");
     for (const bool demo : {true, false}) {
       const auto row = [demo](const char* name) -> QTestData& {
         return QTest::newRow(qPrintable(QString(name) + (demo ? " in the demonstration" : "")))
