@@ -189,6 +189,17 @@ void announce_chart_day(QWidget* box, int day) {
   QAccessible::updateAccessibility(&event);
 }
 
+void announce_to_screen_reader(QWidget* from, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (!QAccessible::isActive()) return;
+  QAccessibleAnnouncementEvent event(from, text);
+  QAccessible::updateAccessibility(&event);
+#else
+  Q_UNUSED(from);
+  Q_UNUSED(text);
+#endif
+}
+
 ScreenReaderQuiet::ScreenReaderQuiet() {
   if (quiet_depth++ == 0) outer_handler = QAccessible::installUpdateHandler(pass_news);
 }

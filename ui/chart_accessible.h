@@ -16,6 +16,10 @@ void install_chart_accessibility();
 // while it shows no chart.
 void announce_chart_day(QWidget* box, int day);
 
+// Tells a screen reader `text` at once, where Qt can (6.8 on): the results
+// of 実行, heard as they appear. Before, they wait in the chart's description.
+void announce_to_screen_reader(QWidget* from, const QString& text);
+
 // While one lives, no change of a text, name, description or value reaches
 // a screen reader; the focus and states still do. A demonstration's tick
 // changes what no screen-reader user can use, five times a second.

@@ -7,6 +7,7 @@
 
 #include "biorhythm.h"
 #include "biorythm.h"
+#include "chart_accessible.h"
 #include "chart_readout.h"
 #include "date_picker.h"
 #include "date_text.h"
@@ -42,10 +43,12 @@ void bioForm1::Command実行_Click() {
                            ? "をもって既に一周してますので無理をしないで体を労わってください。"
                            : "をもって一周しますので,その後は無理をしないで体を労わってください。";
   LabelMsg1->setText(QString::fromStdString(to_date_text(cycle_end)) + note);
-  chart_readout->set_results(Label1->text() + Label日数->text() + Label10->text() +
-                             Label曜日->text() + Label年齢->text() + LabelMsg1->text());
+  const QString results = Label1->text() + Label日数->text() + Label10->text() + Label曜日->text() +
+                          Label年齢->text() + LabelMsg1->text();
+  chart_readout->set_results(results);
 
   Biorythm::draw_biorhythm(*this, *days, start);
+  announce_to_screen_reader(this, results);
 }
 
 std::optional<double> bioForm1::present_era_birth() {
