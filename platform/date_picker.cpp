@@ -1,5 +1,7 @@
 #include "date_picker.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -19,15 +21,44 @@ namespace {
 constexpr Date kFirst = from_sys_days(std::chrono::year{kPickerFirstYear} / 1 / 1);
 constexpr Date kLast = from_sys_days(std::chrono::year{9999} / 12 / 31);
 
+// Qt's spin-box interface for screen readers keeps the line edit it first
+// reads. One made while a picker's base classes are being built keeps the
+// line edit the picker then replaces, and Qt 6.8 files it under the class
+// being built, for good: a screen reader asking it for the text crashes the
+// program. Until the picker's own constructor runs, a reader gets a plain
+// widget instead.
+const QObject* picker_being_built = nullptr;
+
+QAccessibleInterface* interface_while_built(const QString& /*class_name*/, QObject* object) {
+  if (object == nullptr || object != picker_being_built) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::SpinBox);
+}
+
+QWidget* start_building(const QObject* picker, QWidget* parent) {
+  static const bool installed = [] {
+    QAccessible::installFactory(interface_while_built);
+    return true;
+  }();
+  Q_UNUSED(installed);
+  picker_being_built = picker;
+  return parent;
+}
+
 }  // namespace
 
-DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
+DatePicker::DatePicker(QWidget* parent) : QDateEdit(start_building(this, parent)) {
+  picker_being_built = nullptr;
   // Typed digits arrive as they are, as in the era boxes: an input method
   // in kana mode would compose full-width digits the picker rejects. The
   // picker answers the input method's queries with its line edit's answers.
   auto* edit = new DirectEntryBox(this);
   edit->setObjectName(QStringLiteral("qt_spinbox_lineedit"));
   setLineEdit(edit);
+  // An interface made since, around the line edit just replaced, is made
+  // again around this one.
+  if (QAccessibleInterface* stale = QAccessible::queryAccessibleInterface(this)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stale));
+  }
   edit->installEventFilter(this);
   setAttribute(Qt::WA_InputMethodEnabled, false);
   // The window is Japanese whatever the desktop's locale, and so are the

@@ -120,6 +120,36 @@ class TestDatePicker : public QObject {
     QCOMPARE(picker.text(), QStringLiteral("2008/04/16"));
   }
 
+  // A screen reader reads each text change as it comes, the first ones
+  // while the picker is being built, and may ask again later of any
+  // interface it was told of.
+  void screenReaderReadsTheDate() {
+    QAccessible::setActive(true);
+    static QSet<QAccessible::Id> told;
+    const auto reader = [](QAccessibleEvent* event) {
+      QAccessibleInterface* iface = event->accessibleInterface();
+      if (QAccessibleTextInterface* text = iface ? iface->textInterface() : nullptr) {
+        text->text(0, text->characterCount());
+        told << QAccessible::uniqueId(iface);
+      }
+    };
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(reader);
+    const auto restore = qScopeGuard([before] {
+      QAccessible::installUpdateHandler(before);
+      QAccessible::setActive(false);
+    });
+    {
+      DatePicker picker;
+      picker.setValue(ymd(2008, 4, 16));
+      if (told.isEmpty()) QSKIP("this platform plugin sends widgets' events to no screen reader");
+      for (const QAccessible::Id id : std::as_const(told)) {
+        QAccessibleInterface* iface = QAccessible::accessibleInterface(id);
+        QAccessibleTextInterface* text = iface ? iface->textInterface() : nullptr;
+        if (text) QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("2008/04/16"));
+      }
+    }
+  }
+
   void copiesAndPastes() {
     DatePicker picker;
     picker.setValue(ymd(2008, 4, 16));
