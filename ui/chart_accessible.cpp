@@ -15,16 +15,17 @@ namespace {
 constexpr char kHiddenProperty[] = "norvane_hidden_from_screen_readers";
 
 // One day of the chart, made when a screen reader first asks for it and
-// valid only for the drawing it was made for: a chart drawn anew gives its
+// named only for the drawing it was made for: a chart drawn anew gives its
 // days new identities, so no reader keeps a read-out cached from before.
+// The days of the drawing before stay on, nameless, until the next one, so
+// a reader told that the day it had the focus on lost it still finds it.
 class DayAccessible : public QAccessibleInterface {
  public:
   DayAccessible(DrawingBox* box, ChartReadout* readout, int day)
       : box_(box), readout_(readout), day_(day), drawing_(readout->drawing()) {}
 
-  bool isValid() const override {
-    return !box_.isNull() && readout_->shows_chart() && readout_->drawing() == drawing_;
-  }
+  bool isValid() const override { return !box_.isNull() && (current() || retired_); }
+  void retire() { retired_ = true; }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return box_ ? box_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
@@ -36,11 +37,11 @@ class DayAccessible : public QAccessibleInterface {
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name && isValid() ? readout_->day_caption(day_) : QString();
+    return t == QAccessible::Name && current() ? readout_->day_caption(day_) : QString();
   }
   void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
   QRect rect() const override {
-    if (!isValid()) return {};
+    if (!current()) return {};
     // The day's column, as the tooltip takes it.
     const double half = kChartDayWidth / 2;
     const QPointF left = box_->to_widget({chart_x(day_) - half, 0});
@@ -53,8 +54,8 @@ class DayAccessible : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
   QAccessible::State state() const override {
     QAccessible::State s;
-    if (!isValid()) {
-      s.invalid = true;
+    if (!current()) {
+      s.invalid = !isValid();
       return s;
     }
     s.focusable = true;
@@ -63,19 +64,27 @@ class DayAccessible : public QAccessibleInterface {
   }
 
   int day() const { return day_; }
+  // Named and placed as a day of the chart shown.
+  bool current() const {
+    return !box_.isNull() && readout_->shows_chart() && readout_->drawing() == drawing_;
+  }
 
  private:
   QPointer<DrawingBox> box_;
   ChartReadout* readout_;
   int day_;
   int drawing_;
+  bool retired_ = false;
 };
 
 class ChartAccessible : public QAccessibleWidget {
  public:
   ChartAccessible(DrawingBox* box, ChartReadout* readout)
       : QAccessibleWidget(box, QAccessible::List), readout_(readout) {}
-  ~ChartAccessible() override { forget_days(); }
+  ~ChartAccessible() override {
+    forget(retired_);
+    forget(days_);
+  }
   ChartAccessible(const ChartAccessible&) = delete;
   ChartAccessible& operator=(const ChartAccessible&) = delete;
 
@@ -83,7 +92,7 @@ class ChartAccessible : public QAccessibleWidget {
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
     if (drawing_ != readout_->drawing()) {
-      forget_days();
+      retire_days();
       drawing_ = readout_->drawing();
     }
     auto& id = days_[static_cast<std::size_t>(index)];
@@ -95,7 +104,7 @@ class ChartAccessible : public QAccessibleWidget {
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     const auto* day = dynamic_cast<const DayAccessible*>(child);
-    return day && day->isValid() && day->parent() == this ? day->day() : -1;
+    return day && day->current() && day->parent() == this ? day->day() : -1;
   }
   QAccessibleInterface* focusChild() const override {
     const std::optional<int> day = readout_->cursor_day();
@@ -114,15 +123,26 @@ class ChartAccessible : public QAccessibleWidget {
   }
 
  private:
-  void forget_days() const {
-    for (QAccessible::Id& id : days_) {
+  using Days = std::array<QAccessible::Id, kChartDays + 1>;
+
+  static void forget(Days& days) {
+    for (QAccessible::Id& id : days) {
       if (id != 0) QAccessible::deleteAccessibleInterface(id);
       id = 0;
     }
   }
+  void retire_days() const {
+    forget(retired_);
+    for (const QAccessible::Id id : days_) {
+      if (id != 0) static_cast<DayAccessible*>(QAccessible::accessibleInterface(id))->retire();
+    }
+    retired_ = days_;
+    days_ = {};
+  }
 
   ChartReadout* readout_;
-  mutable std::array<QAccessible::Id, kChartDays + 1> days_{};
+  mutable Days days_{};
+  mutable Days retired_{};
   mutable int drawing_ = -1;
 };
 

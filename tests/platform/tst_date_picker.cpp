@@ -27,7 +27,7 @@ struct Boxes {
     second->move(0, 40);
     window.show();
     window.activateWindow();
-    QTest::qWaitForWindowActive(&window);
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     first->setFocus();
   }
 };

@@ -110,7 +110,7 @@ class Run {
     w_.Timer1->setInterval(24 * 3600 * 1000);
     w_.show();
     w_.activateWindow();
-    QTest::qWaitForWindowActive(&w_);
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&w_);
   }
 
   void apply(const Event& e) {
