@@ -45,6 +45,9 @@ void bioForm1::Command実行_Click() {
   chart_readout->set_results(Label1->text() + Label日数->text() + Label10->text() +
                              Label曜日->text() + Label年齢->text() + LabelMsg1->text());
 
+  chart_entry = Option1->isChecked()   ? EntryKind::Heisei
+                : Option2->isChecked() ? EntryKind::Showa
+                                       : EntryKind::Western;
   Biorythm::draw_biorhythm(*this, *days, start);
 }
 
