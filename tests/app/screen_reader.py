@@ -341,8 +341,11 @@ def main():
         # The second birth date starts at the first: every rhythm in phase.
         spoke_in_order("相性's reading", speech, "相性", "相性の結果", "身体（23日）　100%",
                        "感情（28日）　100%")
+        # The list starts at the chart's first day, a day after the start
+        # date since Page Down.
+        first = start + datetime.timedelta(days=1)
         spoke_in_order("注意日一覧's first row", speech, "注意日の一覧",
-                       "^" + re.escape(f"{first_caution_day(start):%Y/%m/%d}（"))
+                       "^" + re.escape(f"{first_caution_day(first):%Y/%m/%d}（"))
     finally:
         for process in reversed(processes):
             process.terminate()
