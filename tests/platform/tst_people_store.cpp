@@ -14,29 +14,14 @@ using namespace norvane;
 
 namespace {
 
-QByteArray people_json(int count) {
-  QByteArray entries;
+QByteArray people_json(int count, const QByteArray& first = {}) {
+  QByteArray entries = first;
   for (int i = 0; i < count; ++i) {
-    entries += QString(R"(%1{"id":"p%2","name":"人%2","birth":"1988-05-12","entry":"W"})")
-                   .arg(i ? "," : "")
-                   .arg(i)
-                   .toUtf8();
+    entries +=
+        (entries.isEmpty() ? "" : ",") +
+        QString(R"({"id":"p%1","name":"人%1","birth":"1960-01-02","entry":"S"})").arg(i).toUtf8();
   }
   return R"({"format":1,"people":[)" + entries + "]}";
-}
-
-const QByteArray kOne =
-    R"({"format":1,"people":[{"id":"a","name":"太郎","birth":"1960-01-02","entry":"S"}]})";
-
-// "name|year|letter" for each person, or how many for a long list; then
-// the error, if any.
-QString outcome(const PeopleResult& r) {
-  QStringList rows;
-  for (const StoredPerson& p : r.people) {
-    rows << p.name + "|" + QString::number(year_of(p.birth)) + "|" + entry_letter(p.entry);
-  }
-  const QString list = rows.size() > 5 ? QString::number(rows.size()) + "人" : rows.join(',');
-  return list + (r.ok() ? "" : " !" + r.error);
 }
 
 int mode_of(const QString& path) {
@@ -51,162 +36,124 @@ class TestPeopleStore : public QObject {
   Q_OBJECT
  private slots:
   void changes_data() {
-    QTest::addColumn<QByteArray>("file");  // its bytes, or "dir", "fifo", "none"
-    QTest::addColumn<QString>("setup");    // "", "held", "stale", "full", "under-file"
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("seen");  // outcome of each; " !" then part of the error
-    QTest::addColumn<QStringList>("kept");  // found in the file afterwards
-    const QStringList damaged{"read", "add 花子"};
-    const QStringList refused{" !壊れています", " !別の場所へ移すと"};
-
-    QTest::newRow("round trip") << QByteArray("none") << ""
-                                << QStringList{"add  花子 ", "add 一郎", "rename 花子 ハナ",
-                                               "remove 一郎", "read"}
-                                << QStringList{"花子|1988|S", "一郎|1988|S,花子|1988|S",
-                                               "ハナ|1988|S,一郎|1988|S", "ハナ|1988|S",
-                                               "ハナ|1988|S"}
-                                << QStringList{R"("birth": "1988-05-12")", R"("entry": "S")"};
-    QTest::newRow("refused names")
-        << kOne << ""
-        << QStringList{"add  ",    "add " + QString(41, QChar(u'あ')), "add a\tb",
-                       "add 太郎", "add " + QString(40, QChar(u'あ')), "rename 太郎 太郎"}
-        << QStringList{"太郎|1960|S !名前を入力",
-                       "太郎|1960|S !40 文字まで",
-                       "太郎|1960|S !制御文字",
-                       "太郎|1960|S !すでに登録",
-                       QString(40, QChar(u'あ')) + "|1988|S,太郎|1960|S",
-                       QString(40, QChar(u'あ')) + "|1988|S,太郎|1960|S"}
-        << QStringList();
+    QTest::addColumn<QByteArray>("file");  // its bytes, "dir", "fifo" or none
+    QTest::addColumn<QString>("setup");    // "held", "stale", "full", "under-file"
+    QTest::addColumn<QString>("steps");    // "other" before a step: a second store's
+    QTest::addColumn<QString>("seen");     // a pattern: each outcome, then ";"
+    const QByteArray one = people_json(1);
+    QTest::newRow("round trip") << QByteArray() << ""
+                                << "add  花子 ;add 一郎;rename 花子 ハナ;remove 一郎;read"
+                                << "^花子:1988:S;一郎:1988:S,花子:1988:S;ハナ:1988:S,一郎:1988:S;"
+                                   "ハナ:1988:S;ハナ:1988:S;$";
     QTest::newRow("unknown fields and unusable entries kept")
-        << QByteArray(R"({"format":1,"later":{"x":1},"people":[5,)"
-                      R"({"id":"b","name":"","birth":"1990-01-01","entry":"W"},)"
-                      R"({"id":"c","name":"月","birth":"1988-02-30","entry":"W"},)"
-                      R"({"id":"d","name":"星","birth":"1988-05-12","entry":"H"},)"
-                      R"({"id":"a","name":"太郎","birth":"1960-01-02","entry":"S","note":"n"}]})")
-        << "" << QStringList{"read", "rename 太郎 次郎", "add 月"}
-        << QStringList{"太郎|1960|S", "次郎|1960|S", "月|1988|S,次郎|1960|S"}
-        << QStringList{R"("later")", R"("note": "n")", "1988-02-30", R"("name": "")",
-                       R"("id": "d")"};
+        << people_json(1, R"(5,{"id":"b","name":"","birth":"1990-01-01","entry":"W"},)"
+                          R"({"id":"c","name":"月","birth":"1988-02-30","entry":"W"},)"
+                          R"({"id":"d","name":"星","birth":"1988-05-12","entry":"H"})")
+               .replace("\"format\"", R"("later":{"x":1},"format")")
+               .replace("\"S\"}]", R"("S","note":"n"}])")
+        << ""
+        << "read;rename 人0 次郎;file"
+        << R"(^人0:1960:S;次郎:1960:S;.*"later".*"name": "".*1988-02-30.*"id": "d".*"note": "n")";
     QTest::newRow("two programs in turn")
-        << kOne << "" << QStringList{"other add 花子", "add 一郎", "other remove 太郎", "read"}
-        << QStringList{"太郎|1960|S,花子|1988|S", "一郎|1988|S,太郎|1960|S,花子|1988|S",
-                       "一郎|1988|S,花子|1988|S", "一郎|1988|S,花子|1988|S"}
-        << QStringList();
-    QTest::newRow("renamed after the other removed")
-        << kOne << "" << QStringList{"other remove 太郎", "rename 太郎 次郎"}
-        << QStringList{"", " !ほかの Norvane で削除"} << QStringList();
-    // Each left exactly as it was.
+        << one << ""
+        << "other add 花子;add 一郎;other remove 人0;rename 人0 次郎;read"
+        << "^人0:1960:S,花子:1988:S;一郎:1988:S,人0:1960:S,花子:1988:S;一郎:1988:S,花子:1988:S;"
+           "一郎:1988:S,花子:1988:S !.*ほかの Norvane で削除.*;一郎:1988:S,花子:1988:S;$";
     for (const QByteArray& bytes :
          {QByteArray(R"({"format":1,)"), QByteArray(R"({"format":2,"people":[]})"),
           QByteArray(R"({"format":"1","people":[]})"), QByteArray(R"({"format":1,"people":{}})"),
-          QByteArray(R"([1])"), people_json(1).append(PeopleStore::kMaxFileBytes, ' ')}) {
+          QByteArray("[1]"), QByteArray("dir"), QByteArray("fifo"),
+          people_json(1).append(PeopleStore::kMaxFileBytes, ' ')}) {
+      const bool special = bytes == "dir" || bytes == "fifo";
+      const char* why = special ? "は通常のファイルではありません" : "は壊れています";
       QTest::newRow(bytes.left(30).constData())
-          << bytes << "" << damaged << refused << QStringList{QString::fromUtf8(bytes)};
+          << bytes << ""
+          << "read;add 花子;same" << QString("^ !.*%1.*; !.*別の場所へ移すと.*;same;$").arg(why);
     }
-    QTest::newRow("a folder") << QByteArray("dir") << "" << damaged
-                              << QStringList{" !通常のファイルではありません", " !通常のファイル"}
-                              << QStringList();
-    QTest::newRow("a FIFO") << QByteArray("fifo") << "" << damaged
-                            << QStringList{" !通常のファイルではありません", " !通常のファイル"}
-                            << QStringList();
-    QTest::newRow("folder under a regular file")
-        << QByteArray("none") << "under-file" << QStringList{"add 花子", "read"}
-        << QStringList{" !フォルダを作れません", ""} << QStringList();
-    QTest::newRow("disk full") << kOne << "full" << QStringList{"add 花子", "read"}
-                               << QStringList{"太郎|1960|S !書き込めませんでした", "太郎|1960|S"}
-                               << QStringList{kOne};
-    QTest::newRow("lock held") << kOne << "held" << QStringList{"add 花子", "read"}
-                               << QStringList{" !ほかの Norvane が使っています", "太郎|1960|S"}
-                               << QStringList{kOne};
-    QTest::newRow("stale lock taken over")
-        << kOne << "stale" << QStringList{"add 花子"} << QStringList{"太郎|1960|S,花子|1988|S"}
-        << QStringList();
-    QTest::newRow("the 1001st refused")
-        << people_json(1000) << "" << QStringList{"add 花子", "remove p7", "add 花子"}
-        << QStringList{"1000人 !1000 人まで", "999人", "1000人"} << QStringList{"花子"};
+    QTest::newRow("folder under a regular file") << QByteArray() << "under-file"
+                                                 << "add 花子;read"
+                                                 << "^ !.*フォルダを作れません.*;;$";
+    QTest::newRow("disk full") << one << "full"
+                               << "add 花子;same"
+                               << "^人0:1960:S !.*書き込めませんでした.*;same;$";
+    QTest::newRow("lock held") << one << "held"
+                               << "add 花子;same"
+                               << "^ !.*ほかの Norvane が使っています.*;same;$";
+    QTest::newRow("stale lock taken over") << one << "stale"
+                                           << "add 花子"
+                                           << "^人0:1960:S,花子:1988:S;$";
+    QTest::newRow("the 1001st refused") << people_json(1000) << ""
+                                        << "add 花子;remove 人7;add 花子"
+                                        << "^1000 !.*1000 人まで.*;999;1000;$";
   }
 
   void changes() {
     QFETCH(QByteArray, file);
     QFETCH(QString, setup);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, seen);
-    QFETCH(QStringList, kept);
+    QFETCH(QString, steps);
+    QFETCH(QString, seen);
     QTemporaryDir tmp;
-    QString dir = tmp.path() + "/norvane";
+    // A folder whose parent is a file cannot be made, as root too.
+    if (setup == "under-file") QVERIFY(QFile(tmp.filePath("f")).open(QIODevice::WriteOnly));
+    const QString dir = tmp.filePath(setup == "under-file" ? "f/norvane" : "norvane");
     QDir().mkpath(dir);
-    if (setup == "under-file") {
-      QFile blocker(tmp.path() + "/blocker");
-      QVERIFY(blocker.open(QIODevice::WriteOnly));
-      dir = blocker.fileName() + "/norvane";
-    }
-    PeopleStore store(dir, 100);
-    PeopleStore other(dir, 100);
+    PeopleStore store(dir, 100), other(dir, 100);
     const QString path = store.path();
-    if (file == "dir") {
-      QDir().mkpath(path);
-    } else if (file == "fifo") {
-      QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (file != "none") {
-      QFile f(path);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(file);
+    QFile f(path);
+    if (file == "dir") QVERIFY(QDir().mkpath(path));
+    if (file == "fifo") QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (!file.isEmpty() && file != "dir" && file != "fifo") {
+      QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+      f.close();
     }
     QLockFile held(path + ".lock");
     if (setup == "held") QVERIFY(held.tryLock());
-    if (setup == "stale") {
-      // A program that died with the lock: a pid that runs nothing.
-      QFile lock(path + ".lock");
-      QVERIFY(lock.open(QIODevice::WriteOnly));
+    QFile lock(path + ".lock");
+    // A program that died with the lock: a pid that runs nothing.
+    if (setup == "stale" && lock.open(QIODevice::WriteOnly)) {
       lock.write("4194000\nnorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+      lock.close();
     }
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
-    if (setup == "full") {
-      // Room for the lock, not for the file grown: as root too, writing fails.
-      std::signal(SIGXFSZ, SIG_IGN);
-      rlimit full = before;
-      full.rlim_cur = file.size() + 20;
-      QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
-    }
+    rlimit full = before;
+    full.rlim_cur = file.size() + 20;  // room for the lock, not for the file grown
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (setup == "full") QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
 
-    QStringList got;
-    for (const QString& step : steps) {
-      QStringList words = step.split(' ');
-      PeopleStore& s = words[0] == "other" ? other : store;
-      const QString name = step.section(' ', words[0] == "other" ? 2 : 1);
-      if (words[0] == "other") words.removeFirst();
-      // The id of a person named in the step, as the list shows it.
-      const auto id_of = [&](const QString& name) {
-        for (const StoredPerson& p : s.read().people)
-          if (p.name == name) return p.id;
-        return name;
-      };
-      const Date birth =
-          words.value(1) == "太郎" ? *date_serial(1960, 1, 2) : *date_serial(1988, 5, 12);
-      if (words[0] == "read") got << outcome(s.read());
-      if (words[0] == "add") got << outcome(s.add(name, birth, EntryKind::Showa));
-      if (words[0] == "rename") got << outcome(s.rename(id_of(words[1]), words[2]));
-      if (words[0] == "remove") got << outcome(s.remove(id_of(words[1])));
+    QString got;
+    for (QString step : steps.split(';')) {
+      PeopleStore& s = step.startsWith("other ") ? other : store;
+      step.remove(QRegularExpression("^other "));
+      const QStringList words = step.split(' ');
+      QString id;
+      for (const StoredPerson& p : s.read().people)
+        if (p.name == words.value(1)) id = p.id;
+      const QString arg = step.section(' ', words[0] == "rename" ? 2 : 1);
+      PeopleResult r;
+      if (words[0] == "read") r = s.read();
+      if (words[0] == "add") r = s.add(arg, *date_serial(1988, 5, 12), EntryKind::Showa);
+      if (words[0] == "rename") r = s.rename(id, arg);
+      if (words[0] == "remove") r = s.remove(id);
+      QStringList rows;
+      for (const StoredPerson& p : r.people)
+        rows << QString("%1:%2:%3").arg(p.name).arg(year_of(p.birth)).arg(entry_letter(p.entry));
+      got += rows.size() > 5 ? QString::number(rows.size()) : rows.join(',');
+      if (!r.ok()) got += " !" + r.error;
+      const bool readable = QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly);
+      const QByteArray now = readable ? f.readAll() : QByteArray();
+      f.close();
+      if (words[0] == "file") got += now;
+      if (words[0] == "same") got += now == file || !readable ? "same" : "changed";
+      got += ";";
     }
     setrlimit(RLIMIT_FSIZE, &before);
 
-    QCOMPARE(got.size(), seen.size());
-    for (int i = 0; i < seen.size(); ++i) {
-      QCOMPARE(got[i].section(" !", 0, 0), seen[i].section(" !", 0, 0));
-      QVERIFY2(got[i].section(" !", 1).contains(seen[i].section(" !", 1)), qPrintable(got[i]));
-    }
-    const QFileInfo info(path);
-    QByteArray after;
-    if (info.isFile()) {
-      QFile f(path);
-      QVERIFY(f.open(QIODevice::ReadOnly));
-      after = f.readAll();
-    }
-    for (const QString& k : kept) QVERIFY2(after.contains(k.toUtf8()), qPrintable(k.left(40)));
+    const QRegularExpression pattern(seen, QRegularExpression::DotMatchesEverythingOption);
+    QVERIFY2(pattern.match(got).hasMatch(), qPrintable(got.left(300)));
     QVERIFY(!QFileInfo::exists(path + ".lock") || setup == "held");
     // Birth dates are personal: a file written is its owner's alone.
-    if (info.isFile() && after != file) {
+    if (QFileInfo(path).isFile() && (file.isEmpty() || steps.contains("rename"))) {
       QCOMPARE(mode_of(path), 0600);
       QCOMPARE(mode_of(dir), 0700);
     }
