@@ -1,5 +1,6 @@
 #include "fake_services.h"
 
+#include "people_store.h"
 #include "qt_services.h"
 #include "text_file.h"
 
@@ -7,6 +8,15 @@ namespace norvane {
 
 void FakeServices::message_box(const QString& text, const QString& caption) {
   messages.push_back({caption, text});
+}
+
+bool FakeServices::ask_yes_no(const QString& text, const QString& caption) {
+  messages.push_back({caption, text});
+  return answer;
+}
+
+QString FakeServices::people_dir() const {
+  return people_dir_.isEmpty() ? PeopleStore::default_dir() : people_dir_;
 }
 
 std::optional<QStringList> FakeServices::read_text_lines(const QString& path,

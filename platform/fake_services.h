@@ -7,7 +7,9 @@ namespace norvane {
 
 // For tests: a fixed today, message boxes recorded and closed at once, a
 // chosen current directory, and the end of the program only recorded.
-// Files are read as the real program reads them.
+// Questions are recorded as messages and answered with `answer`. Files are
+// read as the real program reads them, people kept where the real program
+// keeps them unless set.
 class FakeServices final : public Services {
  public:
   struct Message {
@@ -19,6 +21,8 @@ class FakeServices final : public Services {
 
   Date today() const override { return today_; }
   void message_box(const QString& text, const QString& caption) override;
+  bool ask_yes_no(const QString& text, const QString& caption) override;
+  QString people_dir() const override;
   QString current_dir() const override { return current_dir_; }
   std::optional<QStringList> read_text_lines(const QString& path, qint64 max_bytes) const override;
   PictureResult load_picture(const QString& path) const override;
@@ -26,13 +30,16 @@ class FakeServices final : public Services {
 
   void set_today(Date d) { today_ = d; }
   void set_current_dir(const QString& dir) { current_dir_ = dir; }
+  void set_people_dir(const QString& dir) { people_dir_ = dir; }
 
   std::vector<Message> messages;
   int end_calls = 0;
+  bool answer = true;
 
  private:
   Date today_;
   QString current_dir_;
+  QString people_dir_;
 };
 
 }  // namespace norvane

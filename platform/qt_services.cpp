@@ -9,6 +9,7 @@
 #include <chrono>
 
 #include "app_icon.h"
+#include "people_store.h"
 #include "qt_date.h"
 #include "text_file.h"
 
@@ -26,7 +27,10 @@ Date QtServices::today() const {
   return *today_;
 }
 
-void QtServices::message_box(const QString& text, const QString& caption) {
+namespace {
+
+int show_box(const QString& text, const QString& caption, QMessageBox::StandardButtons buttons,
+             QMessageBox::StandardButton default_button) {
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -38,8 +42,25 @@ void QtServices::message_box(const QString& text, const QString& caption) {
   // Plain text, so a message that happens to look like HTML is shown as typed.
   box.setTextFormat(Qt::PlainText);
   box.setText(shown);
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  box.setStandardButtons(buttons);
+  box.setDefaultButton(default_button);
+  return box.exec();
+}
+
+}  // namespace
+
+void QtServices::message_box(const QString& text, const QString& caption) {
+  show_box(text, caption, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtServices::ask_yes_no(const QString& text, const QString& caption) {
+  // A Return pressed out of habit keeps what is there.
+  return show_box(text, caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+QString QtServices::people_dir() const {
+  return PeopleStore::default_dir();
 }
 
 QString QtServices::current_dir() const {

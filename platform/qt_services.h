@@ -11,6 +11,8 @@ class QtServices final : public Services {
  public:
   Date today() const override;
   void message_box(const QString& text, const QString& caption) override;
+  bool ask_yes_no(const QString& text, const QString& caption) override;
+  QString people_dir() const override;
   QString current_dir() const override;
   std::optional<QStringList> read_text_lines(const QString& path, qint64 max_bytes) const override;
   PictureResult load_picture(const QString& path) const override;

@@ -26,6 +26,12 @@ class Services {
   // A carriage return in `text` starts a new line.
   virtual void message_box(const QString& text, const QString& caption) = 0;
 
+  // Modal box with Yes and No, No the default; true for Yes.
+  virtual bool ask_yes_no(const QString& text, const QString& caption) = 0;
+
+  // The folder the registered people's file is kept in.
+  virtual QString people_dir() const = 0;
+
   // The process's working directory, not the program's folder.
   virtual QString current_dir() const = 0;
 

@@ -1,9 +1,7 @@
 #include "caution_window.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -49,6 +47,7 @@ CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
     if (item) item->setSelected(true);
   });
   copy_on_ctrl_c(List注意日);
+  tell_first_row(List注意日);
 
   Label三重 = new QLabel(
       "次の三重注意日: " + text_of(date_with_weekday(next_triple_caution(birth, first))), this);
@@ -71,19 +70,4 @@ CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
 
 QString CautionListWindow::copied_text() const {
   return text_of(caution_table_text(days_));
-}
-
-bool CautionListWindow::event(QEvent* event) {
-  // The first row becomes current once the window is active, so that Qt
-  // tells a screen reader of it as of every later row. Made current before,
-  // it is heard of while the window is still opening, and not spoken.
-  if (event->type() == QEvent::WindowActivate && !first_row_told_) {
-    first_row_told_ = true;
-    QTimer::singleShot(0, List注意日, [list = List注意日] {
-      if (list->topLevelItemCount() == 0 || !list->hasFocus()) return;
-      list->setCurrentItem(nullptr);
-      list->setCurrentItem(list->topLevelItem(0));
-    });
-  }
-  return ReadingWindow::event(event);
 }

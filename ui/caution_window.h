@@ -26,9 +26,7 @@ class CautionListWindow : public ReadingWindow {
  protected:
   // The whole list as tab-separated rows under a header row.
   QString copied_text() const override;
-  bool event(QEvent* event) override;
 
  private:
   std::vector<norvane::CautionDay> days_;
-  bool first_row_told_ = false;
 };

@@ -2,7 +2,9 @@
 
 #include <QFormLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "compatibility.h"
@@ -12,7 +14,7 @@
 using namespace norvane;
 
 CompatibilityWindow::CompatibilityWindow(QWidget* owner, Date first_birth, Date start,
-                                         Date second_birth)
+                                         Date second_birth, const QList<StoredPerson>& people)
     : ReadingWindow(owner, "相性"), first_birth_(first_birth), start_(start) {
   setObjectName("相性");
 
@@ -27,6 +29,28 @@ CompatibilityWindow::CompatibilityWindow(QWidget* owner, Date first_birth, Date 
   DTPicker相手->setValue(second_birth);
   DTPicker相手->setAccessibleName("2人目の生年月日");
   DTPicker相手->setAccessibleDescription("相性を見る相手の生年月日を選びます");
+
+  auto* model = new QStandardItemModel(this);
+  for (const StoredPerson& p : people) {
+    auto* item = new QStandardItem(p.name + "　" +
+                                   QString::fromStdU16String(entered_text(p.birth, p.entry)));
+    item->setData(p.birth.serial, Qt::UserRole);
+    item->setEditable(false);
+    model->appendRow(item);
+  }
+  List登録者 = new QListView(this);
+  List登録者->setObjectName("List登録者");
+  List登録者->setModel(model);
+  List登録者->setAccessibleName("登録者");
+  List登録者->setAccessibleDescription("選んだ人の生年月日を2人目の生年月日にします");
+  List登録者->setMaximumHeight(List登録者->fontMetrics().lineSpacing() * 5);
+  List登録者->setVisible(!people.isEmpty());
+  // Choosing by the arrow keys or a click, also the row already current.
+  const auto choose = [this](const QModelIndex& index) {
+    if (index.isValid()) DTPicker相手->setValue(Date{index.data(Qt::UserRole).toInt()});
+  };
+  connect(List登録者->selectionModel(), &QItemSelectionModel::currentChanged, this, choose);
+  connect(List登録者, &QAbstractItemView::clicked, this, choose);
 
   Label計算 = new QLabel(
       "相性 = 50 × (1 + cos(2π × 二人の生まれた日の差 ÷ 周期))。100% は曲線がそろい、"
@@ -51,6 +75,7 @@ CompatibilityWindow::CompatibilityWindow(QWidget* owner, Date first_birth, Date 
   auto* form = new QFormLayout;
   form->addRow("1人目の生年月日", Label本人);
   form->addRow("2人目の生年月日", DTPicker相手);
+  if (!people.isEmpty()) form->addRow("登録者", List登録者);
   body()->addLayout(form);
   body()->addWidget(Label計算);
   body()->addWidget(Text相性);

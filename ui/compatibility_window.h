@@ -5,9 +5,11 @@
 #include <QDialog>
 
 #include "date.h"
+#include "people_store.h"
 #include "reading_window.h"
 
 class QLabel;
+class QListView;
 class QPlainTextEdit;
 
 namespace norvane {
@@ -18,12 +20,13 @@ class CompatibilityWindow : public ReadingWindow {
   Q_OBJECT
  public:
   // For the chart of `first_birth` that starts at `start`; the picker
-  // starts at `second_birth`.
+  // starts at `second_birth`; choosing one of `people` sets it.
   CompatibilityWindow(QWidget* owner, norvane::Date first_birth, norvane::Date start,
-                      norvane::Date second_birth);
+                      norvane::Date second_birth, const QList<norvane::StoredPerson>& people = {});
 
   QLabel* Label本人;
   norvane::DatePicker* DTPicker相手;
+  QListView* List登録者;
   QLabel* Label計算;
   QPlainTextEdit* Text相性;
 

@@ -12,6 +12,7 @@
 #include "date.h"
 #include "flag.h"
 #include "key_entry.h"
+#include "person.h"
 
 class ChartCursor;
 class ChartReadout;
@@ -28,6 +29,7 @@ namespace norvane {
 class DatePicker;
 class DrawingBox;
 class Services;
+struct StoredPerson;
 }  // namespace norvane
 
 class bioForm1 : public QWidget {
@@ -91,6 +93,8 @@ class bioForm1 : public QWidget {
   QString in_dd;
   // The 相性 window's second birth date, held until the program ends.
   std::optional<norvane::Date> second_birth;
+  // How the birth date of the chart 実行 last drew was entered.
+  norvane::EntryKind chart_entry = norvane::EntryKind::Western;
 
   // --- Start-up and demonstration (main_window_startup.cpp) -----------
   void Form_Load();
@@ -129,6 +133,15 @@ class bioForm1 : public QWidget {
   // 注意日一覧 for the chart's birth date from its first day; the same
   // conditions.
   void 注意日一覧_Click();
+
+  // --- Registered people (main_window_people.cpp) ---------------------
+  // 登録 of the chart's birth date as it was entered; the same conditions
+  // as 相性.
+  void 登録_Click();
+  // 登録者一覧, over a blank chart too; nothing during the demonstration.
+  // 表示 there puts the person into the boxes or the picker and runs 実行.
+  void 登録者一覧_Click();
+  void show_person(const norvane::StoredPerson& person);
 
   // --- The Execute command (main_window_execute.cpp) ------------------
   void Command実行_Click();

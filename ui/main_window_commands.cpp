@@ -6,6 +6,7 @@
 #include "compatibility_window.h"
 #include "main_window.h"
 #include "manual_window.h"
+#include "people_store.h"
 #include "services.h"
 
 using namespace norvane;
@@ -35,7 +36,10 @@ void bioForm1::Commandサービス_Click() {}
 void bioForm1::相性_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
   const Date first = chart_readout->birth();
-  CompatibilityWindow window(this, first, chart_readout->start(), second_birth.value_or(first));
+  const PeopleResult people = PeopleStore(services_.people_dir()).read();
+  if (!people.ok()) services_.message_box(people.error, "相性");
+  CompatibilityWindow window(this, first, chart_readout->start(), second_birth.value_or(first),
+                             people.people);
   window.run();
   second_birth = window.second_birth();
 }

@@ -27,20 +27,25 @@ void bioForm1::connect_keys() {
   click_by({Qt::ALT | Qt::Key_3}, Option3);
 
   // Beside コピー in the chart's menu, each with its key anywhere in the
-  // window; over a blank chart they are greyed out.
+  // window; over a blank chart those that read the chart are greyed out.
   const auto reading = [this](const char* name, const QString& text, const QKeySequence& key,
-                              void (bioForm1::*handler)()) {
+                              void (bioForm1::*handler)(), bool needs_chart = true) {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
     action->setShortcut(key);
     action->setShortcutContext(Qt::WindowShortcut);
-    action->setEnabled(false);
     addAction(action);
     sinPicture1->addAction(action);
     connect(action, &QAction::triggered, this, handler);
+    if (!needs_chart) return;
+    action->setEnabled(false);
     connect(chart_readout, &ChartReadout::changed, action,
             [this, action] { action->setEnabled(chart_readout->shows_chart()); });
   };
   reading("相性_action", "相性…", Qt::ALT | Qt::Key_A, &bioForm1::相性_Click);
   reading("注意日一覧_action", "注意日一覧…", Qt::ALT | Qt::Key_C, &bioForm1::注意日一覧_Click);
+  reading("登録_action", "登録…", Qt::CTRL | Qt::Key_S, &bioForm1::登録_Click);
+  // The list needs no chart: it is where a chart comes from.
+  reading("登録者一覧_action", "登録者一覧…", Qt::ALT | Qt::Key_L, &bioForm1::登録者一覧_Click,
+          false);
 }

@@ -1,10 +1,12 @@
 #include "reading_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -35,7 +37,7 @@ class CopyKey : public QObject {
 }  // namespace
 
 ReadingWindow::ReadingWindow(QWidget* owner, const QString& title)
-    : QDialog(owner), body_(new QVBoxLayout) {
+    : QDialog(owner), body_(new QVBoxLayout), buttons_(new QHBoxLayout) {
   setWindowTitle(title);
   setWindowIcon(norvane::app_icon());
   setModal(true);
@@ -48,12 +50,27 @@ ReadingWindow::ReadingWindow(QWidget* owner, const QString& title)
   Com_戻る->setAutoDefault(false);
   connect(Com_戻る, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Com_戻る);
+  buttons_->addStretch();
+  buttons_->addWidget(Com_戻る);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons_);
+}
+
+void ReadingWindow::add_button(QPushButton* button) {
+  buttons_->insertWidget(buttons_->count() - 1, button);
+}
+
+bool ReadingWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && first_row_view_) {
+    QTimer::singleShot(0, first_row_view_, [view = first_row_view_] {
+      if (!view->model() || view->model()->rowCount() == 0 || !view->hasFocus()) return;
+      view->setCurrentIndex({});
+      view->setCurrentIndex(view->model()->index(0, 0));
+    });
+    first_row_view_ = nullptr;
+  }
+  return QDialog::event(event);
 }
 
 void ReadingWindow::run() {

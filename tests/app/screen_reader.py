@@ -3,7 +3,8 @@
 Run inside its own session bus (dbus-run-session); starts Xvfb and Orca
 (speech off, what it would say written to its debug log), starts the
 program, types a Showa date of birth, presses 実行 through its accessible
-action, tabs to the chart and moves its cursor; then checks what Orca said.
+action, tabs to the chart and moves its cursor, opens the reading windows,
+registers the date and opens the list; then checks what Orca said.
 Usage: screen_reader.py PROGRAM ASSETS_DIR
        screen_reader.py --ask focus|label REGEX|description NAME|item NAME
 The second form reads one thing of a program already on the bus and prints
@@ -256,6 +257,18 @@ def open_readings():
     time.sleep(1)
 
 
+def register_and_list():
+    """登録 by Ctrl+S: OK on an empty name, its message closed, a name typed
+    and kept; then 登録者一覧 by Alt+L, its first row, Tab to 表示, Escape."""
+    for key in ("ctrl+s", "Return", "Return", "Hanako", "Return", "alt+l", "Tab", "Escape"):
+        time.sleep(1.5)  # for Orca to finish the window's first words
+        if key == "Hanako":
+            subprocess.run(["xdotool", "type", "--delay", "60", key], check=True)
+        else:
+            subprocess.run(["xdotool", "key", key], check=True)
+    time.sleep(1)
+
+
 def first_caution_day(start):
     """The first day from start on which a rhythm meets zero: p divides 2d or 2d + 1."""
     day = start
@@ -333,6 +346,7 @@ def main():
         start = check_dates(window)
         move_on_chart()
         open_readings()
+        register_and_list()
         speech, errors = orca.stop()
         check("Orca processes every event", not errors, "\n".join(errors[:3]))
         spoke_in_order("the chart and the results", speech, "バイオリズムのグラフ", *results)
@@ -341,8 +355,15 @@ def main():
         # The second birth date starts at the first: every rhythm in phase.
         spoke_in_order("相性's reading", speech, "相性", "相性の結果", "身体（23日）　100%",
                        "感情（28日）　100%")
+        # The list starts at the chart's first day, a day after the start
+        # date since Page Down.
+        first = start + datetime.timedelta(days=1)
         spoke_in_order("注意日一覧's first row", speech, "注意日の一覧",
-                       "^" + re.escape(f"{first_caution_day(start):%Y/%m/%d}（"))
+                       "^" + re.escape(f"{first_caution_day(first):%Y/%m/%d}（"))
+        spoke_in_order("登録, its name field and its message", speech, "登録", "名前",
+                       "名前を入力してください")
+        spoke_in_order("登録者一覧's row and its buttons", speech, "登録者の一覧",
+                       "Hanako　昭和63年05月12日", "表示")
     finally:
         for process in reversed(processes):
             process.terminate()

@@ -8,8 +8,10 @@
 # 終了, checking what a screen reader reads on the way, and fails if any
 # file in those folders is new or changed. On Wayland it also fails if a
 # window has no title bar, or if the program ever turned on the compositor's
-# input method or asked for its on-screen keyboard.
-# Usage: writes_nothing.sh PROGRAM ASSETS_DIR [x11|wayland]...
+# input method or asked for its on-screen keyboard. A third session, on
+# X11, registers one person on the way with Ctrl+S and fails unless exactly
+# the people's file was written, no lock file left behind.
+# Usage: writes_nothing.sh PROGRAM ASSETS_DIR [x11|wayland|x11+register]...
 set -euo pipefail
 
 # The typical run by keys alone, on either platform, checked on the way as
@@ -27,6 +29,16 @@ session_steps() {
   lived=$(( ($(TZ=UTC date -d today +%s) - $(TZ=UTC date -d 1988-05-12 +%s)) / 86400 ))
   expect label "^ ${lived}日です。\$"
   expect label '^（木）$'
+  if [ -n "$register" ]; then
+    xdotool key ctrl+s                    # 登録
+    locate_window '^登録$'
+    focus_window '^登録$'
+    expect focus '名前'
+    xdotool type --delay 60 'Hanako'
+    xdotool key Return                    # OK
+    wait_closed '^登録$'
+    focus_window '^NorvaneA1.0$'
+  fi
   # 表示開始日付を指定, then a click on the start date's year: on Wayland, a picker too.
   xdotool mousemove $((left + 20)) $((top + 341)) click 1 mousemove $((left + 45)) $((top + 340)) click 1
   tab_to 'バイオリズムのグラフ'
@@ -50,7 +62,7 @@ if [ "${1:-}" != --inside-bus ]; then
   program=$1 assets=$2
   shift 2
   platforms=("$@")
-  [ ${#platforms[@]} -gt 0 ] || platforms=(x11 wayland)
+  [ ${#platforms[@]} -gt 0 ] || platforms=(x11 wayland x11+register)
   passed=0 failed=0
   for platform in "${platforms[@]}"; do
     # A desktop always has a session bus; without one, D-Bus would start its
@@ -72,7 +84,8 @@ if [ "${1:-}" != --inside-bus ]; then
   exit
 fi
 
-platform=$2 program=$(realpath "$3") assets=$4
+platform=${2%+register} program=$(realpath "$3") assets=$4
+register=${2#"$platform"}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scratch=$(mktemp -d)
 pids=()
@@ -269,6 +282,20 @@ if [ "$status" -ne 0 ]; then
 fi
 
 after=$(snapshot)
+if [ -n "$register" ]; then
+  # The people's file alone, in its folder, which the data folder's time
+  # tells of: nothing else new or changed.
+  written=$(diff <(echo "$before") <(echo "$after") | sed -n 's/^> [a-z0-9]* *//p' |
+    grep -o 'data/norvane[^ ]*' | sort -u | tr '\n' ' ' || true)
+  if [ "$written" != "data/norvane data/norvane/people.json " ]; then
+    echo "FAIL: the session that registers wrote \"$written\", not the people's file alone" >&2
+    exit 1
+  fi
+  grep -q '"name": "Hanako"' "$scratch/data/norvane/people.json" ||
+    { echo "FAIL: Hanako is not in the people's file" >&2; exit 1; }
+  after=$(echo "$after" | grep -v -E '^d data |data/norvane')
+  before=$(echo "$before" | grep -v -E '^d data ')
+fi
 if [ "$before" != "$after" ]; then
   echo "FAIL: the program wrote files ($platform):" >&2
   diff <(echo "$before") <(echo "$after") >&2 || true
@@ -285,4 +312,8 @@ if [ "$platform" = wayland ]; then
   grep -q 'create_text_input(' "$scratch/desktop/program.log" ||
     { echo "FAIL: the compositor offered no text-input to check" >&2; exit 1; }
 fi
-echo "$platform: the program wrote nothing"
+if [ -n "$register" ]; then
+  echo "$platform: the program wrote the people's file and nothing else"
+else
+  echo "$platform: the program wrote nothing"
+fi

@@ -1,0 +1,133 @@
+#include "people_window.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "name_window.h"
+#include "services.h"
+
+using namespace norvane;
+
+namespace {
+
+QPushButton* button(QWidget* owner, const QString& text, const QString& description) {
+  auto* b = new QPushButton(text, owner);
+  b->setObjectName("Com" + text);
+  b->setAccessibleName(text);
+  b->setAccessibleDescription(description);
+  return b;
+}
+
+}  // namespace
+
+PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleStore& store,
+                                   const QList<StoredPerson>& people)
+    : ReadingWindow(owner, "登録者一覧"),
+      services_(services),
+      store_(store),
+      model_(new QStandardItemModel(this)) {
+  setObjectName("登録者一覧");
+
+  List登録者 = new QTreeView(this);
+  List登録者->setObjectName("List登録者");
+  List登録者->setModel(model_);
+  List登録者->setRootIsDecorated(false);
+  List登録者->setUniformRowHeights(true);
+  List登録者->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  List登録者->setSelectionBehavior(QAbstractItemView::SelectRows);
+  List登録者->setAllColumnsShowFocus(true);
+  List登録者->setAccessibleName("登録者の一覧");
+  List登録者->setAccessibleDescription(
+      "名前の順です。Enter キーで表示、F2 キーで名前の変更、Delete キーで削除します");
+  body()->addWidget(List登録者);
+
+  Com表示 =
+      button(this, "表示", "選んだ人の生年月日でグラフを表示します。Enter キーでも表示します");
+  Com名前の変更 = button(this, "名前の変更", "選んだ人の名前を変えます。F2 キーでも変えます");
+  Com削除 = button(this, "削除", "選んだ人を一覧から削除します。Delete キーでも削除します");
+  // Return anywhere but on another button shows the chosen person.
+  Com表示->setDefault(true);
+  for (QPushButton* b : {Com表示, Com名前の変更, Com削除}) add_button(b);
+  connect(Com表示, &QPushButton::clicked, this, &PeopleListWindow::表示_Click);
+  connect(Com名前の変更, &QPushButton::clicked, this, &PeopleListWindow::名前の変更_Click);
+  connect(Com削除, &QPushButton::clicked, this, &PeopleListWindow::削除_Click);
+  connect(List登録者, &QAbstractItemView::doubleClicked, this, &PeopleListWindow::表示_Click);
+  for (const auto& [key, target] :
+       {std::pair{Qt::Key_F2, Com名前の変更}, {Qt::Key_Delete, Com削除}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, target, &QAbstractButton::click);
+  }
+
+  show_people(people, {});
+  // Sized to the rows in view: measuring a thousand rows took longer than
+  // the rest of the opening.
+  List登録者->header()->setResizeContentsPrecision(0);
+  List登録者->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  resize(fontMetrics().horizontalAdvance(QString(36, QChar(0x65e5))),
+         fontMetrics().lineSpacing() * 24);
+  tell_first_row(List登録者);
+  List登録者->setFocus();
+}
+
+void PeopleListWindow::show_people(const QList<StoredPerson>& people, const QString& current_id) {
+  people_ = people;
+  const Date today = services_.today();
+  const int row = int(model_->rowCount() > 0 ? List登録者->currentIndex().row() : 0);
+  model_->clear();
+  model_->setHorizontalHeaderLabels({"名前", "生年月日", "年齢"});
+  int current_row = std::min(row, int(people.size()) - 1);
+  for (int i = 0; i < people.size(); ++i) {
+    const StoredPerson& p = people[i];
+    const QString birth = QString::fromStdU16String(entered_text(p.birth, p.entry));
+    // The program's age: the difference of the calendar years.
+    const QString age = QString("%1才").arg(year_of(today) - year_of(p.birth));
+    auto* name = new QStandardItem(p.name);
+    // A screen reader speaks the row by its first cell: the name and the date.
+    name->setData(p.name + "　" + birth + "　" + age, Qt::AccessibleTextRole);
+    model_->appendRow({name, new QStandardItem(birth), new QStandardItem(age)});
+    if (p.id == current_id) current_row = i;
+  }
+  if (current_row >= 0 && List登録者->isVisible()) {
+    List登録者->setCurrentIndex(model_->index(current_row, 0));
+  }
+}
+
+std::optional<StoredPerson> PeopleListWindow::current() const {
+  const int row = List登録者->currentIndex().row();
+  if (row < 0 || row >= people_.size()) return std::nullopt;
+  return people_[row];
+}
+
+void PeopleListWindow::表示_Click() {
+  chosen_ = current();
+  if (chosen_) accept();
+}
+
+void PeopleListWindow::名前の変更_Click() {
+  const std::optional<StoredPerson> person = current();
+  if (!person) return;
+  NameWindow window(this, "名前の変更", person->name, services_, [&](const QString& name) {
+    const PeopleResult r = store_.rename(person->id, name);
+    if (r.ok()) show_people(r.people, person->id);
+    return r.error;
+  });
+  window.run();
+}
+
+void PeopleListWindow::削除_Click() {
+  const std::optional<StoredPerson> person = current();
+  if (!person ||
+      !services_.ask_yes_no("「" + person->name + "」を登録者一覧から削除しますか？", "削除")) {
+    return;
+  }
+  const PeopleResult r = store_.remove(person->id);
+  if (r.ok()) {
+    show_people(r.people, {});
+  } else {
+    services_.message_box(r.error, "削除");
+  }
+}

@@ -1,0 +1,48 @@
+#pragma once
+// 登録者一覧: the registered people by name, with the birth date as it was
+// entered and today's age. 表示 hands the chosen person back to the main
+// window; 名前の変更 and 削除 change the file at once, each as one step.
+#include <optional>
+
+#include "date.h"
+#include "people_store.h"
+#include "reading_window.h"
+
+class QStandardItemModel;
+class QTreeView;
+
+namespace norvane {
+class Services;
+}
+
+class PeopleListWindow : public ReadingWindow {
+  Q_OBJECT
+ public:
+  PeopleListWindow(QWidget* owner, norvane::Services& services, norvane::PeopleStore& store,
+                   const QList<norvane::StoredPerson>& people);
+
+  QTreeView* List登録者;
+  QPushButton* Com表示;
+  QPushButton* Com名前の変更;
+  QPushButton* Com削除;
+
+  // Also Return and a double click.
+  void 表示_Click();
+  // Also F2.
+  void 名前の変更_Click();
+  // Also Delete.
+  void 削除_Click();
+
+  // The person 表示 closed the window for.
+  const std::optional<norvane::StoredPerson>& chosen() const { return chosen_; }
+
+ private:
+  void show_people(const QList<norvane::StoredPerson>& people, const QString& current_id);
+  std::optional<norvane::StoredPerson> current() const;
+
+  norvane::Services& services_;
+  norvane::PeopleStore& store_;
+  QStandardItemModel* model_;
+  QList<norvane::StoredPerson> people_;
+  std::optional<norvane::StoredPerson> chosen_;
+};
