@@ -23,7 +23,7 @@ const QByteArray kTwo = R"({"format":1,"people":[)"
 
 // The focus, once a window closed has handed it back.
 QWidget* focus() {
-  QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; });
+  static_cast<void>(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
   return QApplication::focusWidget();
 }
 
