@@ -12,6 +12,7 @@
 #include "people_store.h"
 #include "qt_date.h"
 #include "text_file.h"
+#include "window_closing.h"
 
 namespace norvane {
 
@@ -44,7 +45,11 @@ int show_box(const QString& text, const QString& caption, QMessageBox::StandardB
   box.setText(shown);
   box.setStandardButtons(buttons);
   box.setDefaultButton(default_button);
-  return box.exec();
+  // Orca 48 names an alert by its title alone unless it has a description.
+  box.setAccessibleDescription(shown);
+  const int answer = box.exec();
+  let_screen_reader_catch_up();
+  return answer;
 }
 
 }  // namespace

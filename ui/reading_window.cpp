@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "app_icon.h"
+#include "window_closing.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ void ReadingWindow::run() {
   // again does no harm where they do.
   focus->activateWindow();
   focus->setFocus(Qt::OtherFocusReason);
+  norvane::let_screen_reader_catch_up();
 }
 
 void ReadingWindow::copy_on_ctrl_c(QWidget* view) {
