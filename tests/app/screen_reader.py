@@ -88,11 +88,15 @@ class Orca:
     def stop(self):
         """What Orca spoke, and its log's errors: complete once it has ended."""
         self.process.send_signal(signal.SIGINT)
-        self.process.wait(30)
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()  # Orca 48 may not end on SIGINT; its log is written as it goes
+            self.process.wait()
         with open(self.log, encoding="utf-8", errors="replace") as log:
             text = log.read()
         return (re.findall(r"SPEECH OUTPUT: '(.*)'", text),
-                re.findall(r"ERROR: Could not process.*", text))
+                re.findall(r"ERROR: Could not process.*", text), text)
 
 
 def spoke_in_order(what, speech, *expected):
@@ -249,8 +253,9 @@ def move_on_chart():
 
 def open_readings():
     """相性 by its key, Tab to its reading and Down a line; then 注意日一覧,
-    whose list has the focus on its first row; each closed with Escape."""
-    for keys in (("alt+a", "Tab", "Down"), ("alt+c",)):
+    whose list has the focus on its first row, and Down a row; each closed
+    with Escape."""
+    for keys in (("alt+a", "Tab", "Down"), ("alt+c", "Down")):
         for key in keys + ("Escape",):
             time.sleep(1.5)  # for Orca to finish the window's first words
             subprocess.run(["xdotool", "key", key], check=True)
@@ -269,12 +274,14 @@ def register_and_list():
     time.sleep(1)
 
 
-def first_caution_day(start):
-    """The first day from start on which a rhythm meets zero: p divides 2d or 2d + 1."""
-    day = start
-    while not any((2 * (day - BIRTH).days + k) % p == 0 for p in (23, 28, 33) for k in (0, 1)):
+def caution_days(start, count):
+    """The first count days from start on which a rhythm meets zero: p divides 2d or 2d + 1."""
+    days, day = [], start
+    while len(days) < count:
+        if any((2 * (day - BIRTH).days + k) % p == 0 for p in (23, 28, 33) for k in (0, 1)):
+            days.append(day)
         day += datetime.timedelta(days=1)
-    return day
+    return days
 
 
 def focused():
@@ -336,7 +343,9 @@ def main():
         orca = Orca(scratch)
         processes.append(orca.process)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb")
-        processes.append(subprocess.Popen([program], cwd=os.path.join(scratch, "cwd"), env=env))
+        program_log = open(os.path.join(scratch, "program.log"), "w+", encoding="utf-8")
+        processes.append(subprocess.Popen([program], cwd=os.path.join(scratch, "cwd"), env=env,
+                                          stderr=program_log))
         window = wait_for(find_window)
         if window is None:
             sys.exit("FAIL: the window is not on the accessibility bus")
@@ -347,22 +356,32 @@ def main():
         move_on_chart()
         open_readings()
         register_and_list()
-        speech, errors = orca.stop()
+        speech, errors, log = orca.stop()
         check("Orca processes every event", not errors, "\n".join(errors[:3]))
+        check("Orca's focus is never on a dead object", "Locus of focus is [DEAD]" not in log)
+        program_log.seek(0)
+        lost = program_log.read().count("Could not find accessible")
+        check("Orca asks after no object it was not told of", lost < 10, f"({lost} times)")
         spoke_in_order("the chart and the results", speech, "バイオリズムのグラフ", *results)
+        # Qt 6.8 on announces the results as 実行 shows them.
+        qt = re.search(r"\(Qt (\d+)\.(\d+)", log)
+        if qt and (int(qt[1]), int(qt[2])) >= (6, 8):
+            check("Orca presents the results on 実行",
+                  re.search("Display message: '生まれてから現在まで" + results[0], log) is not None)
+        # Orca 48 speaks the day Tab lands on in the chart's description.
         spoke_in_order("the cursor's days", speech, *(
-            "^" + re.escape(f"{start + datetime.timedelta(days=d):%Y/%m/%d}（") for _, d in CHART_KEYS))
+            re.escape(f"{start + datetime.timedelta(days=d):%Y/%m/%d}（") for _, d in CHART_KEYS))
         # The second birth date starts at the first: every rhythm in phase.
         spoke_in_order("相性's reading", speech, "相性", "相性の結果", "身体（23日）　100%",
                        "感情（28日）　100%")
         # The list starts at the chart's first day, a day after the start
         # date since Page Down.
         first = start + datetime.timedelta(days=1)
-        spoke_in_order("注意日一覧's first row", speech, "注意日の一覧",
-                       "^" + re.escape(f"{first_caution_day(first):%Y/%m/%d}（"))
+        rows = caution_days(first, 2)
+        spoke_in_order("注意日一覧's heading and first two rows", speech, "から 365 日間の注意日", *("^" + re.escape(f"{day:%Y/%m/%d}（") for day in rows))
         spoke_in_order("登録, its name field and its message", speech, "登録", "名前",
                        "名前を入力してください")
-        spoke_in_order("登録者一覧's row and its buttons", speech, "登録者の一覧",
+        spoke_in_order("登録者一覧's row and its buttons", speech, "登録者一覧",
                        "Hanako　昭和63年05月12日", "表示")
     finally:
         for process in reversed(processes):
@@ -372,6 +391,10 @@ def main():
             except subprocess.TimeoutExpired:
                 process.kill()  # one Orca left running would keep the next from starting
                 process.wait()
+        # NORVANE_WALK_LOGS names a folder to keep Orca's and the program's logs in.
+        for name in ("orca.log", "program.log") if os.environ.get("NORVANE_WALK_LOGS") else ():
+            if os.path.exists(os.path.join(scratch, name)):
+                shutil.copy(os.path.join(scratch, name), os.environ["NORVANE_WALK_LOGS"])
         shutil.rmtree(scratch, ignore_errors=True)
     print(f"{passes} passed, {len(failures)} failed")
     sys.exit(1 if failures else 0)
