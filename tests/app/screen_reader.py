@@ -340,6 +340,12 @@ def main():
         os.environ.update(HOME=os.path.join(scratch, "home"),
                           XDG_RUNTIME_DIR=os.path.join(scratch, "runtime"))
         processes.append(start_display())
+        # A desktop always has a window manager: openbox, unless
+        # NORVANE_WALK_WM=none asks for the bare display.
+        if os.environ.get("NORVANE_WALK_WM", "openbox") != "none":
+            processes.append(subprocess.Popen(["openbox", "--sm-disable"],
+                                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            time.sleep(1)
         orca = Orca(scratch)
         processes.append(orca.process)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb")
