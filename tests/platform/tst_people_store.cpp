@@ -25,7 +25,7 @@ QByteArray people_json(int count, const QByteArray& first = {}) {
 }
 
 int mode_of(const QString& path) {
-  struct stat st {};
+  struct stat st = {};
   stat(QFile::encodeName(path).constData(), &st);
   return int(st.st_mode & 0777);
 }
