@@ -39,7 +39,7 @@ std::optional<StoredPerson> usable(const QJsonValue& value) {
       name != name.trimmed() || check_name(name.toStdU16String()) != NameCheck::Ok) {
     return std::nullopt;
   }
-  const StoredPerson p{id, name, from_qdate(date), *entry};
+  StoredPerson p{id, name, from_qdate(date), *entry};
   if (!entry_fits(p.birth, p.entry)) return std::nullopt;
   return p;
 }
