@@ -1,5 +1,7 @@
 #include "fake_services.h"
 
+#include <QPrinter>
+
 #include "people_store.h"
 #include "qt_services.h"
 #include "text_file.h"
@@ -13,6 +15,20 @@ void FakeServices::message_box(const QString& text, const QString& caption) {
 bool FakeServices::ask_yes_no(const QString& text, const QString& caption) {
   messages.push_back({caption, text});
   return answer;
+}
+
+QString FakeServices::choose_save_path(QWidget* /*parent*/, const QString& /*caption*/,
+                                       const QString& suggested, const QString& /*filter*/) {
+  offered_paths << suggested;
+  return save_path;
+}
+
+bool FakeServices::choose_printer(QWidget* /*parent*/, QPrinter& printer) {
+  ++print_dialogs;
+  if (print_pdf_path.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(print_pdf_path);
+  return true;
 }
 
 QString FakeServices::people_dir() const {

@@ -7,12 +7,12 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
 
 #include "qt_date.h"
+#include "saved_file.h"
 
 namespace norvane {
 
@@ -107,20 +107,9 @@ Loaded load(const QString& path) {
 }
 
 QString write(const QString& path, const QJsonObject& root) {
-  QSaveFile file(path);
-  // Unbuffered: Qt 6.4's commit renames a file whose buffered write failed
-  // (a full disk), so every write is checked as it is made.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return not_written(path, file.errorString());
-  }
-  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    return not_written(path, file.errorString());
-  }
-  // Where the temporary file could not be given the mode.
-  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  return {};
+  const QString why = save_whole(path, QJsonDocument(root).toJson(QJsonDocument::Indented),
+                                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  return why.isEmpty() ? QString() : not_written(path, why);
 }
 
 // Why a trimmed name cannot be kept; empty when it can.

@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QStandardPaths>
 #include <chrono>
 
 #include "app_icon.h"
@@ -70,6 +73,24 @@ QString QtServices::people_dir() const {
 
 QString QtServices::current_dir() const {
   return QDir::currentPath();
+}
+
+QString QtServices::documents_dir() const {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString QtServices::choose_save_path(QWidget* parent, const QString& caption,
+                                     const QString& suggested, const QString& filter) {
+  const QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+  let_screen_reader_catch_up();
+  return path;
+}
+
+bool QtServices::choose_printer(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  let_screen_reader_catch_up();
+  return chosen;
 }
 
 std::optional<QStringList> QtServices::read_text_lines(const QString& path,

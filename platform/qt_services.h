@@ -6,7 +6,8 @@
 
 namespace norvane {
 
-// The real world through Qt: the system clock, QMessageBox, QDir, QFile.
+// The real world through Qt: the system clock, QMessageBox, QDir, QFile,
+// QFileDialog and QPrintDialog.
 class QtServices final : public Services {
  public:
   Date today() const override;
@@ -14,6 +15,10 @@ class QtServices final : public Services {
   bool ask_yes_no(const QString& text, const QString& caption) override;
   QString people_dir() const override;
   QString current_dir() const override;
+  QString documents_dir() const override;
+  QString choose_save_path(QWidget* parent, const QString& caption, const QString& suggested,
+                           const QString& filter) override;
+  bool choose_printer(QWidget* parent, QPrinter& printer) override;
   std::optional<QStringList> read_text_lines(const QString& path, qint64 max_bytes) const override;
   PictureResult load_picture(const QString& path) const override;
   void end_program() override;

@@ -8,6 +8,9 @@
 
 #include "date.h"
 
+class QPrinter;
+class QWidget;
+
 namespace norvane {
 
 struct PictureResult {
@@ -31,6 +34,19 @@ class Services {
 
   // The folder the registered people's file is kept in.
   virtual QString people_dir() const = 0;
+
+  // The user's documents folder, where a file is first offered to be saved.
+  virtual QString documents_dir() const = 0;
+
+  // A save dialog over `parent`, offering `suggested` (a whole path) and
+  // files matching `filter` ("iCalendar (*.ics)"); the path chosen, or
+  // empty when the user cancelled.
+  virtual QString choose_save_path(QWidget* parent, const QString& caption,
+                                   const QString& suggested, const QString& filter) = 0;
+
+  // The print dialog over `parent`: the user picks a printer or a PDF file
+  // and sets `printer` up for it; false when the user cancelled.
+  virtual bool choose_printer(QWidget* parent, QPrinter& printer) = 0;
 
   // The process's working directory, not the program's folder.
   virtual QString current_dir() const = 0;
