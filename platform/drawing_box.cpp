@@ -187,6 +187,28 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
   };
   // The baseline stands a whole pixel ascent below the drawing position.
   const qreal text_top = QFontMetrics(font()).ascent() - QFontMetricsF(font()).ascent();
+  paint_strokes(painter, from, to, snap, 1, text_top);
+}
+
+void DrawingBox::paint_drawing(QPainter& painter, const QRectF& target, qreal pen_width) const {
+  painter.save();
+  painter.fillRect(target, palette().brush(backgroundRole()));
+  painter.setClipRect(target);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const auto place = [&](QPointF user) { return to_target(user, target); };
+  paint_strokes(painter, 0, strokes_.size(), place, pen_width, 0);
+  painter.restore();
+}
+
+QPointF DrawingBox::to_target(QPointF user, const QRectF& target) const {
+  const double x = fraction(user.x(), left_top_.x(), right_bottom_.x());
+  const double y = fraction(user.y(), left_top_.y(), right_bottom_.y());
+  return QPointF(target.left() + x * target.width(), target.top() + y * target.height());
+}
+
+template <typename Place>
+void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t to, Place place,
+                               qreal pen_width, qreal text_top) const {
   // Runs of lines or points in one pen go to the painter at once, in order.
   std::vector<QLineF> lines;
   std::vector<QPointF> points;
@@ -199,18 +221,18 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
   QPen pen(Qt::NoPen);
   for (std::size_t i = from; i < to; ++i) {
     const Stroke& s = strokes_[i];
-    const QPointF at = snap(s.to);
+    const QPointF at = place(s.to);
     const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
     if (pen.color() != s.color || pen.style() != style) {
       flush();
-      pen = QPen(s.color, 1, style);
+      pen = QPen(s.color, pen_width, style);
       pen.setCosmetic(true);
       painter.setPen(pen);
     }
     switch (s.kind) {
       case Stroke::Kind::Line:
         if (!points.empty()) flush();
-        lines.emplace_back(snap(s.from), at);
+        lines.emplace_back(place(s.from), at);
         break;
       case Stroke::Kind::Point:
         if (!lines.empty()) flush();

@@ -51,6 +51,11 @@ class DrawingBox : public QFrame {
 
   const std::vector<Stroke>& strokes() const { return strokes_; }
 
+  // Paints the drawing again into `target` of any painter, such as a
+  // printer's page at its own resolution: the background, then the strokes
+  // with lines `pen_width` device pixels wide and text in the painter's font.
+  void paint_drawing(QPainter& painter, const QRectF& target, qreal pen_width) const;
+
   // Where a user point lands in the widget, in logical pixels, and back.
   QPointF to_widget(QPointF user) const;
   QPointF to_user(QPointF widget) const;
@@ -80,8 +85,14 @@ class DrawingBox : public QFrame {
   void update_drawing();
   void update_opaque();
   QPointF to_widget(QPointF user, const QRect& inner) const;
+  QPointF to_target(QPointF user, const QRectF& target) const;
   std::optional<BackdropKey> backdrop_key() const;
   void paint_strokes(QPainter& painter, std::size_t from, std::size_t to);
+  // The strokes from..to, each point placed by `place`, and the baseline of
+  // text `text_top` below its drawing position.
+  template <typename Place>
+  void paint_strokes(QPainter& painter, std::size_t from, std::size_t to, Place place,
+                     qreal pen_width, qreal text_top) const;
   void render_backdrop(const BackdropKey& key, std::size_t count);
 
   std::vector<Stroke> strokes_;
@@ -98,7 +109,7 @@ class DrawingBox : public QFrame {
   QImage backdrop_;
   std::size_t backdrop_count_ = 0;
   BackdropKey backdrop_key_;
-  QStaticText text_layout_;  // of the last text drawn
+  mutable QStaticText text_layout_;  // of the last text drawn
   bool update_requested_ = false;
 };
 

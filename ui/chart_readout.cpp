@@ -44,9 +44,12 @@ Date ChartReadout::birth() const {
   return add_days(start_, -static_cast<std::int32_t>(std::lround(elapsed_days_)));
 }
 
+ChartDayReading ChartReadout::reading(int day) const {
+  return chart_day_reading(elapsed_days_, start_, day);
+}
+
 QString ChartReadout::day_caption(int day) const {
-  return QString::fromStdU16String(
-      chart_day_caption(chart_day_reading(elapsed_days_, start_, day)));
+  return QString::fromStdU16String(chart_day_caption(reading(day)));
 }
 
 QString ChartReadout::table_text() const {

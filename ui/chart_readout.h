@@ -9,6 +9,7 @@
 #include <QString>
 #include <optional>
 
+#include "chart_reading.h"
 #include "date.h"
 
 class QPoint;
@@ -34,7 +35,9 @@ class ChartReadout : public QObject {
   // The birth date and first day of the chart last drawn.
   norvane::Date birth() const;
   norvane::Date start() const { return start_; }
-  // Chart day `day` (0 ... 30) as the tooltip tells it.
+  // What chart day `day` (0 ... 30) shows.
+  norvane::ChartDayReading reading(int day) const;
+  // Chart day `day` as the tooltip tells it.
   QString day_caption(int day) const;
   // The 31 days as tab-separated rows under a header row.
   QString table_text() const;

@@ -133,6 +133,9 @@ class bioForm1 : public QWidget {
   // 注意日一覧 for the chart's birth date from its first day; the same
   // conditions.
   void 注意日一覧_Click();
+  // The chart on paper or in a PDF file, through the print dialog; the
+  // same conditions.
+  void 印刷_Click();
 
   // --- Registered people (main_window_people.cpp) ---------------------
   // 登録 of the chart's birth date as it was entered; the same conditions

@@ -1,9 +1,12 @@
 // The command buttons other than 実行.
+#include <QPrinter>
 #include <QPushButton>
 
 #include "caution_window.h"
+#include "chart_print.h"
 #include "chart_readout.h"
 #include "compatibility_window.h"
+#include "date_text.h"
 #include "main_window.h"
 #include "manual_window.h"
 #include "people_store.h"
@@ -48,4 +51,21 @@ void bioForm1::注意日一覧_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
   CautionListWindow window(this, chart_readout->birth(), chart_readout->start());
   window.run();
+}
+
+void bioForm1::印刷_Click() {
+  if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  // The name a PDF file is offered under.
+  printer.setDocName(
+      QString("バイオリズム-%1")
+          .arg(QString::fromStdString(to_date_text(chart_readout->birth())).remove('/')));
+  printer.setCreator("Norvane");
+  if (!services_.choose_printer(this, printer)) return;
+  if (const QString why = print_chart(printer, *this); !why.isEmpty()) {
+    services_.message_box(why, "印刷");
+  }
 }

@@ -44,6 +44,7 @@ void bioForm1::connect_keys() {
   };
   reading("相性_action", "相性…", Qt::ALT | Qt::Key_A, &bioForm1::相性_Click);
   reading("注意日一覧_action", "注意日一覧…", Qt::ALT | Qt::Key_C, &bioForm1::注意日一覧_Click);
+  reading("印刷_action", "印刷…", QKeySequence::Print, &bioForm1::印刷_Click);
   reading("登録_action", "登録…", Qt::CTRL | Qt::Key_S, &bioForm1::登録_Click);
   // The list needs no chart: it is where a chart comes from.
   reading("登録者一覧_action", "登録者一覧…", Qt::ALT | Qt::Key_L, &bioForm1::登録者一覧_Click,

@@ -1,0 +1,153 @@
+// The chart on paper: printed to a PDF file and read back by poppler, as a
+// user would read it, and printed through a real CUPS queue when the suite
+// sets one up.
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "chart_print.h"
+#include "chart_readout.h"
+#include "form_fixture.h"
+
+using namespace norvane;
+
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+    qWarning() << program << args << p.readAllStandardError();
+    return {};
+  }
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The chart of Showa 63/05/12 from 2026/12/06, as 実行 drew it.
+struct ChartFixture : FormFixture {
+  ChartFixture() {
+    load();
+    show_active();
+    tick_then_type_birth(false);
+    QTest::keyClick(form->Text年, Qt::Key_Return, Qt::ControlModifier);
+  }
+  void print() { form->findChild<QAction*>("印刷_action")->trigger(); }
+};
+
+// What the page shows of chart day `day`: the copy's cells, then the
+// rhythms at a caution day.
+QRegularExpression table_row(const ChartReadout& readout, int day) {
+  QStringList cells = readout.table_text().split('\n')[day + 1].split('\t');
+  QStringList caution;
+  const auto reading = readout.reading(day);
+  for (std::size_t r = 0; r < reading.rhythms.size(); ++r)
+    if (reading.rhythms[r].caution)
+      caution << QString::fromUtf16(reading.rhythms[r].word.data(), reading.rhythms[r].word.size());
+  if (!caution.isEmpty()) cells << caution.join("・");
+  return QRegularExpression("^\\s*" + cells.join("\\s+") + "\\s*$",
+                            QRegularExpression::MultilineOption);
+}
+
+}  // namespace
+
+class TestPrint : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { prepare_test_application(); }
+
+  void pdf_as_poppler_reads_it() {
+    QTemporaryDir dir;
+    ChartFixture f;
+    bioForm1& w = *f.form;
+    f.services.print_pdf_path = dir.filePath("chart.pdf");
+    f.print();
+    QVERIFY(f.services.messages.empty());
+
+    const QString text = run("pdftotext", {"-layout", f.services.print_pdf_path, "-"});
+    QVERIFY(text.contains(
+        QRegularExpression("生年月日 昭和63年05月12日\\s+表示開始日 2026/12/06（日）")));
+    for (const QLabel* result : {w.Label日数, w.Label曜日, w.Label年齢, w.LabelMsg1})
+      QVERIFY2(text.contains(result->text()), qPrintable(result->text()));
+    for (int day = 0; day <= kChartDays; ++day) {
+      const QRegularExpression row = table_row(*w.chart_readout, day);
+      QVERIFY2(row.match(text).hasMatch(), qPrintable(row.pattern()));
+    }
+    // Every face embedded, and mapped back to Unicode.
+    const QStringList fonts = run("pdffonts", {f.services.print_pdf_path}).split('\n').mid(2);
+    QVERIFY(!fonts.first().isEmpty());
+    for (const QString& font : fonts)
+      if (!font.isEmpty())
+        QVERIFY2(font.contains(QRegularExpression("yes\\s+(yes|no)\\s+yes")), qPrintable(font));
+
+    // The physical curve, drawn last, passes where the formula puts it on
+    // the chart, found on the page as the dark box the strip ends under.
+    const QString png = dir.filePath("page");
+    run("pdftoppm", {"-r", "150", "-png", "-singlefile", f.services.print_pdf_path, png});
+    const QImage page(png + ".png");
+    QVERIFY(!page.isNull());
+    const QColor dark(64, 64, 64);
+    // Its rows are dark across more than half the page.
+    QRect panel;
+    for (int y = 0; y < page.height(); ++y) {
+      QRect row;
+      for (int x = 0; x < page.width(); ++x)
+        if (page.pixelColor(x, y) == dark) row |= QRect(x, y, 1, 1);
+      if (row.width() > page.width() / 2) panel |= row;
+    }
+    QRect area = w.sinPicture1->geometry();
+    for (const QLabel* l : {w.Label3[1], w.Label19, w.L_date.back()}) area |= l->geometry();
+    const double k = double(panel.width()) / area.width();
+    const QRectF chart =
+        QRectF(w.sinPicture1->contentsRect().translated(w.sinPicture1->pos() - area.topLeft()))
+            .adjusted(0, 0, 0, 0);
+    const double elapsed = days_between(w.chart_readout->birth(), w.chart_readout->start());
+    for (int day = 0; day <= kChartDays; ++day) {
+      const QPointF at(
+          panel.x() + k * (chart.x() + chart.width() * chart_x(day) / kChartRight),
+          panel.y() +
+              k * (chart.y() + chart.height() * (1 - rhythm_y(elapsed + day, 23) / kChartTop)));
+      bool found = false;
+      for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+          const QColor c = page.pixelColor(qRound(at.x()) + dx, qRound(at.y()) + dy);
+          found |=
+              qAbs(c.red() - 255) < 40 && qAbs(c.green() - 128) < 40 && qAbs(c.blue() - 128) < 40;
+        }
+      QVERIFY2(found, qPrintable(QString("day %1 at %2,%3").arg(day).arg(at.x()).arg(at.y())));
+    }
+  }
+
+  // A folder whose parent is a file cannot be made, as root too.
+  void unwritable_pdf() {
+    QTemporaryDir dir;
+    QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
+    ChartFixture f;
+    f.services.print_pdf_path = dir.filePath("file/chart.pdf");
+    f.print();
+    QCOMPARE(f.services.messages.size(), 1u);
+    QCOMPARE(f.services.messages[0].caption, "印刷");
+    QVERIFY(f.services.messages[0].text.startsWith("PDF のファイル " + f.services.print_pdf_path +
+                                                   " に書き込めませんでした（"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), {"file"});
+  }
+
+  // Run by the suite's CUPS script, with its queue named.
+  void printsThroughCups() {
+    const QString queue = qEnvironmentVariable("NORVANE_CUPS_QUEUE");
+    if (queue.isEmpty()) QSKIP("needs the private CUPS queue tests/app/cups_print.sh sets up");
+    ChartFixture f;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(queue);
+    QVERIFY(printer.isValid());
+    QCOMPARE(print_chart(printer, *f.form), QString());
+  }
+};
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"

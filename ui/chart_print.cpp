@@ -1,0 +1,201 @@
+#include "chart_print.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <vector>
+
+#include "caution.h"
+#include "chart_readout.h"
+#include "drawing_box.h"
+#include "main_window.h"
+#include "person.h"
+#include "saved_file.h"
+
+using namespace norvane;
+
+namespace {
+
+constexpr qreal kMmPerInch = 25.4;
+
+// The window's labels the paper shows around the chart: legend, side
+// captions and date strip.
+std::vector<const QLabel*> chart_labels(const bioForm1& form) {
+  std::vector<const QLabel*> labels{form.Label3[1], form.Label4[1], form.Label17, form.Label5,
+                                    form.Label19,   form.Label18,   form.Label20};
+  labels.insert(labels.end(), form.L_date.begin(), form.L_date.end());
+  return labels;
+}
+
+// A font `points` high on the painter's device.
+QFont page_font(const QFont& base, qreal points, bool bold = false) {
+  QFont font = base;
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+struct Table {
+  std::vector<QStringList> rows;  // the header row first
+  std::vector<qreal> widths;
+  std::vector<Qt::Alignment> aligns;
+};
+
+// The copy's rows with a column naming the rhythms at a caution day.
+Table day_table(const bioForm1& form) {
+  Table table;
+  const QStringList lines = form.chart_readout->table_text().split('\n', Qt::SkipEmptyParts);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    QStringList cells = lines[i].split('\t');
+    if (i == 0) {
+      cells << "注意日";
+    } else {
+      const ChartDayReading reading = form.chart_readout->reading(static_cast<int>(i - 1));
+      CautionDay day{reading.date, {}, 0};
+      for (std::size_t r = 0; r < reading.rhythms.size(); ++r) {
+        day.rhythms[r] = reading.rhythms[r].caution;
+        day.count += day.rhythms[r] ? 1 : 0;
+      }
+      cells << QString::fromStdU16String(caution_words(day));
+    }
+    table.rows.push_back(cells);
+  }
+  const qsizetype columns = table.rows.front().size();
+  for (qsizetype c = 0; c < columns; ++c) {
+    // Dates, weekdays and rhythm names read from the left, percentages line up on the right.
+    table.aligns.push_back(c >= 2 && c + 1 < columns ? Qt::AlignRight : Qt::AlignLeft);
+  }
+  return table;
+}
+
+}  // namespace
+
+void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
+  const qreal mm = resolution / kMmPerInch;
+  const qreal width = painter.device()->width();
+  const qreal height = painter.device()->height();
+  const QFont base = form.font();
+
+  // Laid out from the top at the page's width, then scaled down as a whole
+  // where a landscape or small page cannot hold it.
+  painter.save();
+  const auto laid_out = [&](bool paint) {
+    qreal y = 0;
+    painter.setFont(page_font(base, 14, true));
+    const QString heading =
+        QString("生年月日 %1　表示開始日 %2")
+            .arg(QString::fromStdU16String(
+                     entered_text(form.chart_readout->birth(), form.chart_entry)),
+                 QString::fromStdU16String(date_with_weekday(form.chart_readout->start())));
+    if (paint)
+      painter.setPen(Qt::black),
+          painter.drawText(QPointF(0, y + painter.fontMetrics().ascent()), heading);
+    y += painter.fontMetrics().height() + 4 * mm;
+
+    // The chart with its captions, in the window's arrangement.
+    QRect area = form.sinPicture1->geometry();
+    for (const QLabel* label : chart_labels(form)) area |= label->geometry();
+    const qreal k = width / area.width();
+    const QRectF panel(0, y, width, area.height() * k);
+    if (paint) {
+      painter.fillRect(panel,
+                       form.sinPicture1->palette().brush(form.sinPicture1->backgroundRole()));
+      const auto place = [&](const QRect& r) {
+        return QRectF(panel.x() + (r.x() - area.x()) * k, panel.y() + (r.y() - area.y()) * k,
+                      r.width() * k, r.height() * k);
+      };
+      const QRect inner = form.sinPicture1->contentsRect().translated(form.sinPicture1->pos());
+      form.sinPicture1->paint_drawing(painter, place(inner), 0.3 * mm);
+      for (const QLabel* label : chart_labels(form)) {
+        QFont font = label->font();
+        font.setPixelSize(qMax(1, qRound(QFontInfo(label->font()).pixelSize() * k)));
+        painter.setFont(font);
+        painter.setPen(label->palette().color(QPalette::WindowText));
+        painter.drawText(place(label->geometry()),
+                         static_cast<int>(label->alignment()) | Qt::TextDontClip, label->text());
+      }
+    }
+    y += panel.height() + 5 * mm;
+
+    // The results as the window shows them, a row of it to a line.
+    painter.setFont(page_font(base, 10));
+    painter.setPen(Qt::black);
+    const QStringList results{form.Label1->text() + form.Label日数->text() + "　" +
+                                  form.Label10->text() + form.Label曜日->text() + "　" +
+                                  form.Label年齢->text(),
+                              form.LabelMsg1->text()};
+    for (const QString& line : results) {
+      const QRectF box(0, y, width, height);
+      const QRectF used = painter.boundingRect(box, Qt::TextWordWrap, line);
+      if (paint) painter.drawText(box, Qt::TextWordWrap, line);
+      y += used.height();
+    }
+    y += 5 * mm;
+
+    Table table = day_table(form);
+    painter.setFont(page_font(base, 9));
+    const qreal pad = 4 * mm;
+    const qreal row = painter.fontMetrics().height() * 1.15;
+    table.widths.assign(table.rows.front().size(), 0);
+    for (const QStringList& cells : table.rows)
+      for (qsizetype c = 0; c < cells.size(); ++c)
+        table.widths[c] =
+            qMax(table.widths[c],
+                 QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(cells[c]));
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+      painter.setFont(page_font(base, 9, r == 0));
+      qreal x = 0;
+      const QStringList& cells = table.rows[r];
+      for (qsizetype c = 0; c < cells.size(); ++c) {
+        const QRectF cell(x, y, table.widths[c] + 2 * pad, row);
+        // The header's bold face may be wider than its column's widest day.
+        if (paint)
+          painter.drawText(cell.adjusted(0, 0, -pad, 0),
+                           table.aligns[c] | Qt::AlignVCenter | Qt::TextDontClip, cells[c]);
+        x += cell.width();
+      }
+      y += row;
+      if (r == 0 && paint) painter.drawLine(QPointF(0, y), QPointF(x, y));
+    }
+    return y;
+  };
+
+  const qreal needed = laid_out(false);
+  if (needed > height) painter.scale(height / needed, height / needed);
+  laid_out(true);
+  painter.restore();
+}
+
+QString print_chart(QPrinter& printer, const bioForm1& form) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    // Made in memory and written whole, so a failed write leaves the file
+    // as it was.
+    const QString path = printer.outputFileName();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter writer(&buffer);
+      writer.setPageLayout(printer.pageLayout());
+      writer.setResolution(printer.resolution());
+      writer.setTitle(printer.docName());
+      writer.setCreator(printer.creator());
+      QPainter painter(&writer);
+      paint_chart_page(painter, writer.resolution(), form);
+    }
+    const QString why = save_whole(path, buffer.data());
+    if (why.isEmpty()) return {};
+    return QString(
+               "PDF のファイル %1 に書き込めませんでした（%2）。\r"
+               "ファイルは元のままです。")
+        .arg(QDir::toNativeSeparators(path), why);
+  }
+  QPainter painter;
+  if (painter.begin(&printer)) {
+    paint_chart_page(painter, printer.resolution(), form);
+    if (painter.end() && printer.printerState() != QPrinter::Error) return {};
+  }
+  return QString("プリンター %1 で印刷できませんでした。").arg(printer.printerName());
+}
