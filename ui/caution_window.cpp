@@ -1,9 +1,17 @@
 #include "caution_window.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <chrono>
+
+#include "calendar_file.h"
+#include "saved_file.h"
+#include "services.h"
 
 using namespace norvane;
 
@@ -15,8 +23,11 @@ QString text_of(const std::u16string& s) {
 
 }  // namespace
 
-CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
-    : ReadingWindow(owner, "注意日一覧"), days_(caution_days(birth, first, kDays)) {
+CautionListWindow::CautionListWindow(QWidget* owner, Services& services, Date birth, Date first)
+    : ReadingWindow(owner, "注意日一覧"),
+      services_(services),
+      birth_(birth),
+      days_(caution_days(birth, first, kDays)) {
   setObjectName("注意日一覧");
 
   Label見出し = new QLabel(
@@ -60,6 +71,17 @@ CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
   Label見出し->setAccessibleDescription("一覧の最初の日と日数です");
   Label三重->setAccessibleDescription("身体、感情、知性がそろって注意日になる次の日です");
 
+  Comカレンダー = new QPushButton("カレンダーに書き出す…", this);
+  Comカレンダー->setObjectName("Comカレンダー");
+  Comカレンダー->setAccessibleName("カレンダーに書き出す");
+  Comカレンダー->setAccessibleDescription(
+      "一覧の注意日をカレンダーのファイルに保存します。Ctrl+E キーでも保存します");
+  Comカレンダー->setAutoDefault(false);
+  add_button(Comカレンダー);
+  connect(Comカレンダー, &QPushButton::clicked, this, &CautionListWindow::Comカレンダー_Click);
+  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(shortcut, &QShortcut::activated, Comカレンダー, &QAbstractButton::click);
+
   body()->addWidget(Label見出し);
   body()->addWidget(List注意日);
   body()->addWidget(Label三重);
@@ -70,4 +92,21 @@ CautionListWindow::CautionListWindow(QWidget* owner, Date birth, Date first)
 
 QString CautionListWindow::copied_text() const {
   return text_of(caution_table_text(days_));
+}
+
+void CautionListWindow::Comカレンダー_Click() {
+  const QString caption = "カレンダーに書き出す";
+  const QString path = services_.choose_save_path(
+      this, caption,
+      services_.documents_dir() + "/注意日-" + QString::fromStdString(basic_date(birth_)) + ".ics",
+      "iCalendar (*.ics)");
+  if (path.isEmpty()) return;
+  const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+  const std::string text = caution_calendar(birth_, days_, now);
+  const QString error = save_whole(path, QByteArray(text.data(), qsizetype(text.size())));
+  if (error.isEmpty()) return;
+  services_.message_box(QString("カレンダーのファイル %1 に書き込めませんでした（%2）。\r"
+                                "ファイルは元のままです。")
+                            .arg(QDir::toNativeSeparators(path), error),
+                        caption);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // 注意日一覧: the caution days of the 365 days from the chart's first day
 // for the birth date the chart shows, and the next day on which all three
-// rhythms are at one.
+// rhythms are at one. カレンダーに書き出す saves the list as an iCalendar
+// file.
 #include <QDialog>
 #include <vector>
 
@@ -10,23 +11,35 @@
 #include "reading_window.h"
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
+
+namespace norvane {
+class Services;
+}
 
 class CautionListWindow : public ReadingWindow {
   Q_OBJECT
  public:
   static constexpr int kDays = 365;
 
-  CautionListWindow(QWidget* owner, norvane::Date birth, norvane::Date first);
+  CautionListWindow(QWidget* owner, norvane::Services& services, norvane::Date birth,
+                    norvane::Date first);
 
   QLabel* Label見出し;
   QTreeWidget* List注意日;
   QLabel* Label三重;
+  QPushButton* Comカレンダー;
+
+  // Also Ctrl+E. Asks where, then writes the list there.
+  void Comカレンダー_Click();
 
  protected:
   // The whole list as tab-separated rows under a header row.
   QString copied_text() const override;
 
  private:
+  norvane::Services& services_;
+  norvane::Date birth_;
   std::vector<norvane::CautionDay> days_;
 };

@@ -49,7 +49,7 @@ void bioForm1::相性_Click() {
 
 void bioForm1::注意日一覧_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
-  CautionListWindow window(this, chart_readout->birth(), chart_readout->start());
+  CautionListWindow window(this, services_, chart_readout->birth(), chart_readout->start());
   window.run();
 }
 

@@ -1,6 +1,8 @@
 // 相性 and 注意日一覧 as a user opens them from the main window: by their
 // keys or the chart's menu, only over a chart and never during the
 // demonstration; each copies its reading and gives the focus back.
+// 注意日一覧 writes its calendar file only where the user chose.
+#include <sys/fsuid.h>
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
@@ -134,6 +136,49 @@ class TestReadingWindows : public QObject {
     }
     QCOMPARE(got, seen);
     QCOMPARE(w.demo_flg, before == "demo" ? kTrue : kFalse);
+  }
+
+  void calendar_data() {
+    QTest::addColumn<QString>("answer");  // in the dialog: "cancel", "save" or "read-only"
+    QTest::addColumn<QString>("seen");    // files, the file's events, messages; %1 the folder
+    const QString name = "注意日-19880512.ics";
+    QTest::newRow("cancelled, by Ctrl+E") << "cancel"
+                                          << "|-1";
+    QTest::newRow("saved, by the button") << "save" << name + "|75";
+    QTest::newRow("into a read-only folder, by Ctrl+E")
+        << "read-only"
+        << "|-1|カレンダーに書き出す: カレンダーのファイル %1/" + name +
+               " に書き込めませんでした（Permission denied）。\rファイルは元のままです。";
+  }
+  void calendar() {
+    QFETCH(QString, answer);
+    QFETCH(QString, seen);
+    QTemporaryDir tmp;
+    const QString docs = tmp.filePath("文書"), path = docs + "/注意日-19880512.ics";
+    QVERIFY(QDir().mkdir(docs));
+    FakeServices services;
+    services.set_documents_dir(docs);
+    if (answer != "cancel") services.save_path = path;
+    CautionListWindow window(nullptr, services, ymd(1988, 5, 12), ymd(2026, 12, 6));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Root writes into any folder; as another user the modes bind.
+    QFile::setPermissions(tmp.path(), QFileDevice::Permissions(0x7755));
+    if (answer == "read-only") QFile::setPermissions(docs, QFileDevice::Permissions(0x5555));
+    const int user = setfsuid(answer == "read-only" ? 65534 : -1);
+    if (answer == "save")
+      window.Comカレンダー->click();
+    else
+      QTest::keyClick(window.List注意日, Qt::Key_E, Qt::ControlModifier);
+    setfsuid(user);
+    QCOMPARE(services.offered_paths, QStringList(path));
+    QFile file(path);
+    QStringList got{
+        QDir(docs).entryList(QDir::Files).join(','),
+        QString::number(file.open(QIODevice::ReadOnly) ? file.readAll().count("BEGIN:VEVENT")
+                                                       : -1)};
+    for (const FakeServices::Message& m : services.messages) got << m.caption + ": " + m.text;
+    QCOMPARE(got.join('|'), seen.arg(docs));
   }
 };
 
