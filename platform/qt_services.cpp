@@ -76,7 +76,10 @@ QString QtServices::current_dir() const {
 }
 
 QString QtServices::documents_dir() const {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // A minimal system may have no such folder yet; a file offered there could
+  // not be written.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString QtServices::choose_save_path(QWidget* parent, const QString& caption,

@@ -1,5 +1,6 @@
 // The command buttons other than 実行.
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 
 #include "caution_window.h"
@@ -64,6 +65,11 @@ void bioForm1::印刷_Click() {
       QString("バイオリズム-%1")
           .arg(QString::fromStdString(to_date_text(chart_readout->birth())).remove('/')));
   printer.setCreator("Norvane");
+  // With no printer the dialog offers a PDF file, but Qt names one only on
+  // X11; elsewhere Return would meet "is a directory".
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    printer.setOutputFileName(services_.documents_dir() + '/' + printer.docName() + ".pdf");
+  }
   if (!services_.choose_printer(this, printer)) return;
   if (const QString why = print_chart(printer, *this); !why.isEmpty()) {
     services_.message_box(why, "印刷");

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +16,7 @@
 #include "chart_print.h"
 #include "chart_readout.h"
 #include "form_fixture.h"
+#include "qt_services.h"
 
 using namespace norvane;
 
@@ -121,6 +124,27 @@ class TestPrint : public QObject {
         }
       QVERIFY2(found, qPrintable(QString("day %1 at %2,%3").arg(day).arg(at.x()).arg(at.y())));
     }
+  }
+
+  // Two keys with the real print dialog and no printer (no CUPS to reach):
+  // Ctrl+P, then Return prints to a PDF file in the home folder, which
+  // has no documents folder.
+  void ctrl_p_then_return() {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("CUPS_SERVER", home.filePath("no-cups").toUtf8());
+    QtServices services;
+    bioForm1 w(services);
+    w.Timer1->stop();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.Option3->click();
+    QTest::keyClick(w.Command実行, Qt::Key_Space);
+    QVERIFY(w.chart_readout->shows_chart());
+    QTimer::singleShot(100,
+                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    QTest::keySequence(&w, QKeySequence::Print);
+    QCOMPARE(QDir(home.path()).entryList({"*.pdf"}).size(), 1);
   }
 
   // A folder whose parent is a file cannot be made, as root too.
