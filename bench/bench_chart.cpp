@@ -17,6 +17,7 @@
 
 #include "application.h"
 #include "biorythm.h"
+#include "calendar_file.h"
 #include "caution.h"
 #include "date_picker.h"
 #include "date_text.h"
@@ -26,6 +27,7 @@
 #include "main_window.h"
 #include "people_store.h"
 #include "people_window.h"
+#include "saved_file.h"
 
 namespace {
 
@@ -137,6 +139,23 @@ void BM_CautionList(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CautionList)->Unit(benchmark::kMicrosecond);
+
+// カレンダーに書き出す: the year's calendar file made and written whole.
+// Target: 5 ms.
+void BM_CalendarExport(benchmark::State& state) {
+  QTemporaryDir dir;
+  const norvane::Date birth = day(1988, 5, 12);
+  const auto days = norvane::caution_days(birth, day(2026, 12, 6), 365);
+  const QString path = dir.filePath("注意日-19880512.ics");
+  for (auto _ : state) {
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const std::string text = norvane::caution_calendar(birth, days, now);
+    if (!norvane::save_whole(path, QByteArray::fromStdString(text)).isEmpty()) {
+      state.SkipWithError("not written");
+    }
+  }
+}
+BENCHMARK(BM_CalendarExport)->Unit(benchmark::kMicrosecond);
 
 // 登録者一覧 with 1000 people, the most the file holds: the file read and
 // the window built, shown and painted once. Target: 30 ms.
