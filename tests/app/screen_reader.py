@@ -253,9 +253,11 @@ def move_on_chart():
 
 def open_readings():
     """相性 by its key, Tab to its reading and Down a line; then 注意日一覧,
-    whose list has the focus on its first row, and Down a row; each closed
-    with Escape."""
-    for keys in (("alt+a", "Tab", "Down"), ("alt+c", "Down")):
+    whose list has the focus on its first row, Down a row and Tab to its
+    first button; each closed with Escape. Then the chart's menu down to
+    印刷…, closed with Escape."""
+    for keys in (("alt+a", "Tab", "Down"), ("alt+c", "Down", "Tab"),
+                 ("Menu", "Down", "Down", "Down", "Down")):
         for key in keys + ("Escape",):
             time.sleep(1.5)  # for Orca to finish the window's first words
             subprocess.run(["xdotool", "key", key], check=True)
@@ -385,6 +387,8 @@ def main():
         first = start + datetime.timedelta(days=1)
         rows = caution_days(first, 2)
         spoke_in_order("注意日一覧's heading and first two rows", speech, "から 365 日間の注意日", *("^" + re.escape(f"{day:%Y/%m/%d}（") for day in rows))
+        spoke_in_order("注意日一覧's button and the chart's menu", speech, "カレンダーに書き出す",
+                       "コピー", "印刷")
         spoke_in_order("登録, its name field and its message", speech, "登録", "名前",
                        "名前を入力してください")
         spoke_in_order("登録者一覧's row and its buttons", speech, "登録者一覧",
