@@ -1,4 +1,4 @@
-// 相性 and 注意日一覧 as a user opens them from the main window: by their
+// 相性, 注意日一覧 and the print dialog as a user opens them from the main window: by their
 // keys or the chart's menu, only over a chart and never during the
 // demonstration; each copies its reading and gives the focus back.
 // 注意日一覧 writes its calendar file only where the user chose.
@@ -91,7 +91,10 @@ class TestReadingWindows : public QObject {
                                          << "Alt+C" << list + list;
     QTest::newRow("注意日一覧 from the chart's menu") << "chart"
                                                       << "注意日一覧…" << list + list;
-    for (const char* open : {"Alt+A", "相性…", "Alt+C", "注意日一覧…"}) {
+    // The print dialog is the fake's, cancelled.
+    QTest::newRow("印刷 by Ctrl+P") << "chart"
+                                    << "Ctrl+P" << QStringList{"print dialog", "print dialog"};
+    for (const char* open : {"Alt+A", "相性…", "Alt+C", "注意日一覧…", "Ctrl+P", "印刷…"}) {
       QTest::newRow(qPrintable(QString(open) + " in the demonstration"))
           << "demo" << open << QStringList();
     }
@@ -99,6 +102,8 @@ class TestReadingWindows : public QObject {
                                               << "Alt+A" << QStringList();
     QTest::newRow("Alt+C over a blank chart") << "blank"
                                               << "Alt+C" << QStringList();
+    QTest::newRow("Ctrl+P over a blank chart") << "blank"
+                                               << "Ctrl+P" << QStringList();
   }
 
   void opening() {
@@ -122,13 +127,15 @@ class TestReadingWindows : public QObject {
       const QObject scope;
       QTimer::singleShot(0, &scope,
                          [&] { inside = look_inside(QApplication::activeModalWidget()); });
-      if (open.startsWith("Alt+")) {
+      const int dialogs = f.services.print_dialogs;
+      if (open.contains('+')) {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(open));
       } else {
         for (QAction* a : w.sinPicture1->actions())
           if (a->text() == open) a->trigger();
       }
       got << inside;
+      if (f.services.print_dialogs > dialogs) got << "print dialog";
       if (!inside.isEmpty() &&
           QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; })) {
         got << "focus=" + QApplication::focusWidget()->objectName();
