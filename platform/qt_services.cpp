@@ -84,7 +84,7 @@ QString QtServices::documents_dir() const {
 
 QString QtServices::choose_save_path(QWidget* parent, const QString& caption,
                                      const QString& suggested, const QString& filter) {
-  const QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+  QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
   let_screen_reader_catch_up();
   return path;
 }

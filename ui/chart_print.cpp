@@ -66,7 +66,7 @@ Table day_table(const bioForm1& form) {
   const qsizetype columns = table.rows.front().size();
   for (qsizetype c = 0; c < columns; ++c) {
     // Dates, weekdays and rhythm names read from the left, percentages line up on the right.
-    table.aligns.push_back(c >= 2 && c + 1 < columns ? Qt::AlignRight : Qt::AlignLeft);
+    table.aligns.emplace_back(c >= 2 && c + 1 < columns ? Qt::AlignRight : Qt::AlignLeft);
   }
   return table;
 }

@@ -48,10 +48,8 @@ struct ChartFixture : FormFixture {
 QRegularExpression table_row(const ChartReadout& readout, int day) {
   QStringList cells = readout.table_text().split('\n')[day + 1].split('\t');
   QStringList caution;
-  const auto reading = readout.reading(day);
-  for (std::size_t r = 0; r < reading.rhythms.size(); ++r)
-    if (reading.rhythms[r].caution)
-      caution << QString::fromUtf16(reading.rhythms[r].word.data(), reading.rhythms[r].word.size());
+  for (const RhythmReading& r : readout.reading(day).rhythms)
+    if (r.caution) caution << QString::fromUtf16(r.word.data(), r.word.size());
   if (!caution.isEmpty()) cells << caution.join("・");
   return QRegularExpression("^\\s*" + cells.join("\\s+") + "\\s*$",
                             QRegularExpression::MultilineOption);
