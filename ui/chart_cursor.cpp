@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -32,7 +33,8 @@ ChartCursor::ChartCursor(DrawingBox* box, ChartReadout* readout, QScrollBar* scr
       box_(box),
       readout_(readout),
       scroll_(scroll),
-      copy_(new QAction("コピー", box)) {
+      copy_(new QAction("コピー", box)),
+      menu_(new QMenu(box)) {
   setObjectName("chart_cursor");
   // Only shows: the pointer's tooltip and menu belong to the box beneath.
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -45,7 +47,17 @@ ChartCursor::ChartCursor(DrawingBox* box, ChartReadout* readout, QScrollBar* scr
   copy_->setEnabled(false);
   connect(copy_, &QAction::triggered, this, &ChartCursor::copy);
   box->addAction(copy_);
-  box->setContextMenuPolicy(Qt::ActionsContextMenu);
+  // One menu for the box's life, not Qt's menu of the moment: Orca asks
+  // after the menu it just read once it has closed, and a destroyed one
+  // floods it with errors.
+  box->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(box, &QWidget::customContextMenuRequested, this, [this](QPoint pos) {
+    if (menu_->actions() != box_->actions()) {
+      menu_->clear();
+      menu_->addActions(box_->actions());
+    }
+    menu_->popup(box_->mapToGlobal(pos));
+  });
 
   connect(readout, &ChartReadout::changed, this, &ChartCursor::chart_changed);
 }

@@ -9,6 +9,7 @@
 
 class ChartReadout;
 class QAction;
+class QMenu;
 class QScrollBar;
 
 namespace norvane {
@@ -41,5 +42,6 @@ class ChartCursor : public QWidget {
   ChartReadout* readout_;
   QScrollBar* scroll_;
   QAction* copy_;
+  QMenu* menu_;  // the box's context menu
   int day_ = 0;
 };
