@@ -105,8 +105,7 @@ class TestPrint : public QObject {
     for (const QLabel* l : {w.Label3[1], w.Label19, w.L_date.back()}) area |= l->geometry();
     const double k = double(panel.width()) / area.width();
     const QRectF chart =
-        QRectF(w.sinPicture1->contentsRect().translated(w.sinPicture1->pos() - area.topLeft()))
-            .adjusted(0, 0, 0, 0);
+        QRectF(w.sinPicture1->contentsRect().translated(w.sinPicture1->pos() - area.topLeft()));
     const double elapsed = days_between(w.chart_readout->birth(), w.chart_readout->start());
     for (int day = 0; day <= kChartDays; ++day) {
       const QPointF at(
