@@ -79,10 +79,13 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
   const qreal height = painter.device()->height();
   const QFont base = form.font();
 
-  // Laid out from the top at the page's width, then scaled down as a whole
-  // where a landscape or small page cannot hold it.
+  // The chart with its captions, in the window's arrangement.
+  QRect area = form.sinPicture1->geometry();
+  for (const QLabel* label : chart_labels(form)) area |= label->geometry();
+
+  // Laid out from the top, the chart `panel_width` wide.
   painter.save();
-  const auto laid_out = [&](bool paint) {
+  const auto laid_out = [&](bool paint, qreal panel_width) {
     qreal y = 0;
     painter.setFont(page_font(base, 14, true));
     const QString heading =
@@ -90,16 +93,14 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
             .arg(QString::fromStdU16String(
                      entered_text(form.chart_readout->birth(), form.chart_entry)),
                  QString::fromStdU16String(date_with_weekday(form.chart_readout->start())));
-    if (paint)
-      painter.setPen(Qt::black),
-          painter.drawText(QPointF(0, y + painter.fontMetrics().ascent()), heading);
+    if (paint) {
+      painter.setPen(Qt::black);
+      painter.drawText(QPointF(0, y + painter.fontMetrics().ascent()), heading);
+    }
     y += painter.fontMetrics().height() + 4 * mm;
 
-    // The chart with its captions, in the window's arrangement.
-    QRect area = form.sinPicture1->geometry();
-    for (const QLabel* label : chart_labels(form)) area |= label->geometry();
-    const qreal k = width / area.width();
-    const QRectF panel(0, y, width, area.height() * k);
+    const qreal k = panel_width / area.width();
+    const QRectF panel(0, y, panel_width, area.height() * k);
     if (paint) {
       painter.fillRect(panel,
                        form.sinPicture1->palette().brush(form.sinPicture1->backgroundRole()));
@@ -163,9 +164,14 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
     return y;
   };
 
-  const qreal needed = laid_out(false);
+  // The page's width, or less where a landscape page is too short for the
+  // rest below it; only a page too small even so is scaled down as a whole.
+  const qreal rest = laid_out(false, 0);
+  const qreal fitting = (height - rest) * area.width() / area.height();
+  const qreal panel_width = qBound(width / 2, fitting, width);
+  const qreal needed = laid_out(false, panel_width);
   if (needed > height) painter.scale(height / needed, height / needed);
-  laid_out(true);
+  laid_out(true, panel_width);
   painter.restore();
 }
 
