@@ -77,7 +77,7 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
   const qreal mm = resolution / kMmPerInch;
   const qreal width = painter.device()->width();
   const qreal height = painter.device()->height();
-  const QFont base = form.font();
+  const QFont& base = form.font();
 
   // The chart with its captions, in the window's arrangement.
   QRect area = form.sinPicture1->geometry();
