@@ -3,11 +3,11 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "calendar_file.h"
 #include "caution_window.h"
 #include "chart_print.h"
 #include "chart_readout.h"
 #include "compatibility_window.h"
-#include "date_text.h"
 #include "main_window.h"
 #include "manual_window.h"
 #include "people_store.h"
@@ -62,8 +62,7 @@ void bioForm1::印刷_Click() {
   printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   // The name a PDF file is offered under.
   printer.setDocName(
-      QString("バイオリズム-%1")
-          .arg(QString::fromStdString(to_date_text(chart_readout->birth())).remove('/')));
+      QString("バイオリズム-%1").arg(QString::fromStdString(basic_date(chart_readout->birth()))));
   printer.setCreator("Norvane");
   // With no printer the dialog offers a PDF file, but Qt names one only on
   // X11; elsewhere Return would meet "is a directory".
