@@ -91,9 +91,6 @@ class TestReadingWindows : public QObject {
                                          << "Alt+C" << list + list;
     QTest::newRow("注意日一覧 from the chart's menu") << "chart"
                                                       << "注意日一覧…" << list + list;
-    // The print dialog is the fake's, cancelled.
-    QTest::newRow("印刷 by Ctrl+P") << "chart"
-                                    << "Ctrl+P" << QStringList{"print dialog", "print dialog"};
     for (const char* open : {"Alt+A", "相性…", "Alt+C", "注意日一覧…", "Ctrl+P", "印刷…"}) {
       QTest::newRow(qPrintable(QString(open) + " in the demonstration"))
           << "demo" << open << QStringList();
