@@ -101,6 +101,9 @@ std::string folded_line(std::string_view line) {
     std::size_t cut = room;
     // Back to the first octet of the character the limit falls in.
     while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    // Only continuation octets back to the line's start: not UTF-8, so no
+    // character to keep whole.
+    if (cut == 0) cut = room;
     out.append(line.substr(0, cut));
     out += "\r\n ";
     line.remove_prefix(cut);
