@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
+#include <cerrno>
 
 #include "qt_date.h"
 #include "saved_file.h"
@@ -166,14 +167,16 @@ PeopleResult PeopleStore::change(const Change& apply) {
   QFile::setPermissions(dir_,
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   QLockFile lock(file + ".lock");
+  errno = 0;
   if (!lock.tryLock(lock_wait_ms_)) {
+    const QString why = write_failure_reason(errno);
     if (lock.error() == QLockFile::LockFailedError) {
       return {{},
               QString("登録者のファイル %1 はほかの Norvane が使っています。\r"
                       "しばらくしてからやり直してください。")
                   .arg(QDir::toNativeSeparators(file))};
     }
-    return {{}, not_written(file, "ロックファイルを作れません")};
+    return {{}, not_written(file, why.isEmpty() ? "ロックファイルを作れません" : why)};
   }
   Loaded now = load(file);
   if (!now.error.isEmpty()) return {{}, now.error};
@@ -192,6 +195,13 @@ PeopleResult PeopleStore::add(const QString& name_typed, Date birth, EntryKind e
     if (QString why = name_error(name, people); !why.isEmpty()) return why;
     if (people.size() >= kMaxPeople) {
       return QString("登録できるのは %1 人までです。").arg(kMaxPeople);
+    }
+    // Never write what read() would leave out: a person no one could see.
+    if (!entry_fits(birth, entry)) {
+      const char* era = entry == EntryKind::Heisei  ? "平成"
+                        : entry == EntryKind::Showa ? "昭和"
+                                                    : "西暦";
+      return QString("この生年月日は登録できません（%1の範囲外です）。").arg(era);
     }
     entries.append(QJsonObject{{"id", QUuid::createUuid().toString(QUuid::WithoutBraces)},
                                {"name", name},

@@ -1,6 +1,7 @@
 // The people's file through the changes a user makes: what is read back,
 // what another program's changes leave, and every fault leaving the file
 // as it was.
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <QLockFile>
@@ -37,9 +38,11 @@ class TestPeopleStore : public QObject {
  private slots:
   void changes_data() {
     QTest::addColumn<QByteArray>("file");  // its bytes, "dir", "fifo" or none
-    QTest::addColumn<QString>("setup");    // "held", "stale", "full", "under-file"
-    QTest::addColumn<QString>("steps");    // "other" before a step: a second store's
-    QTest::addColumn<QString>("seen");     // a pattern: each outcome, then ";"
+    // "held", "stale", "full", "under-file"; "no-space" and "read-only" on a
+    // file system of the test's own (unshare -m -r)
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("steps");  // "other" before a step: a second store's
+    QTest::addColumn<QString>("seen");   // a pattern: each outcome, then ";"
     const QByteArray one = people_json(1);
     QTest::newRow("round trip") << QByteArray() << ""
                                 << "add  花子 ;add 一郎;rename 花子 ハナ;remove 一郎;read"
@@ -73,9 +76,20 @@ class TestPeopleStore : public QObject {
     QTest::newRow("folder under a regular file") << QByteArray() << "under-file"
                                                  << "add 花子;read"
                                                  << "^ !.*フォルダを作れません.*;;$";
-    QTest::newRow("disk full") << one << "full"
+    QTest::newRow("file too large: the system's text")
+        << one << "full"
+        << "add 花子;same"
+        << "^人0:1960:S !.*書き込めませんでした（File too large）.*;same;$";
+    QTest::newRow("no space left") << one << "no-space"
+                                   << "add 花子;same"
+                                   << "^人0:1960:S !.*（ディスクの空きが足りません）.*;same;$";
+    QTest::newRow("read-only") << one << "read-only"
                                << "add 花子;same"
-                               << "^人0:1960:S !.*書き込めませんでした.*;same;$";
+                               << "^ !.*（書き込みが許可されていません）.*;same;$";
+    QTest::newRow("an entry never read back refused")
+        << one << ""
+        << "addH 花子;same"
+        << "^人0:1960:S !この生年月日は登録できません（平成の範囲外です）。;same;$";
     QTest::newRow("lock held") << one << "held"
                                << "add 花子;same"
                                << "^ !.*ほかの Norvane が使っています.*;same;$";
@@ -93,6 +107,15 @@ class TestPeopleStore : public QObject {
     QFETCH(QString, steps);
     QFETCH(QString, seen);
     QTemporaryDir tmp;
+    const QByteArray top = QFile::encodeName(tmp.path());
+    const bool own_fs = setup == "no-space" || setup == "read-only";
+    // Four inodes: the top, the folder, the file and the lock; no room for the new file.
+    if (own_fs && mount("tmpfs", top.constData(), "tmpfs", 0, "nr_inodes=4") != 0) {
+      QSKIP("no mount namespace of the test's own");
+    }
+    const auto unmount = qScopeGuard([&] {
+      if (own_fs) umount2(top.constData(), MNT_DETACH);
+    });
     // A folder whose parent is a file cannot be made, as root too.
     if (setup == "under-file") QVERIFY(QFile(tmp.filePath("f")).open(QIODevice::WriteOnly));
     const QString dir = tmp.filePath(setup == "under-file" ? "f/norvane" : "norvane");
@@ -105,6 +128,9 @@ class TestPeopleStore : public QObject {
     if (!file.isEmpty() && file != "dir" && file != "fifo") {
       QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
       f.close();
+    }
+    if (setup == "read-only") {
+      QCOMPARE(mount(nullptr, top.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
     }
     QLockFile held(path + ".lock");
     if (setup == "held") QVERIFY(held.tryLock());
@@ -132,7 +158,10 @@ class TestPeopleStore : public QObject {
       const QString arg = step.section(' ', words[0] == "rename" ? 2 : 1);
       PeopleResult r;
       if (words[0] == "read") r = s.read();
-      if (words[0] == "add") r = s.add(arg, *date_serial(1988, 5, 12), EntryKind::Showa);
+      if (words[0].startsWith("add")) {
+        r = s.add(arg, *date_serial(1988, 5, 12),
+                  words[0] == "addH" ? EntryKind::Heisei : EntryKind::Showa);
+      }
       if (words[0] == "rename") r = s.rename(id, arg);
       if (words[0] == "remove") r = s.remove(id);
       QStringList rows;
