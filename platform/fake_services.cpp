@@ -23,11 +23,11 @@ QString FakeServices::choose_save_path(QWidget* /*parent*/, const QString& /*cap
   return save_path;
 }
 
-bool FakeServices::choose_printer(QWidget* /*parent*/, QPrinter& printer) {
+bool FakeServices::choose_printer(QWidget* /*parent*/, const std::shared_ptr<QPrinter>& printer) {
   ++print_dialogs;
   if (print_pdf_path.isEmpty()) return false;
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(print_pdf_path);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(print_pdf_path);
   return true;
 }
 

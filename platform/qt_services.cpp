@@ -39,19 +39,19 @@ int show_box(const QString& text, const QString& caption, QMessageBox::StandardB
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-  QMessageBox box;
-  box.setWindowTitle(caption);
-  box.setWindowIcon(app_icon());
-  box.setIcon(QMessageBox::NoIcon);
+  auto* box = new QMessageBox;
+  box->setWindowTitle(caption);
+  box->setWindowIcon(app_icon());
+  box->setIcon(QMessageBox::NoIcon);
   // Plain text, so a message that happens to look like HTML is shown as typed.
-  box.setTextFormat(Qt::PlainText);
-  box.setText(shown);
-  box.setStandardButtons(buttons);
-  box.setDefaultButton(default_button);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(shown);
+  box->setStandardButtons(buttons);
+  box->setDefaultButton(default_button);
   // Orca 48 names an alert by its title alone unless it has a description.
-  box.setAccessibleDescription(shown);
-  const int answer = box.exec();
-  let_screen_reader_catch_up();
+  box->setAccessibleDescription(shown);
+  const int answer = box->exec();
+  delete_when_closed(box);
   return answer;
 }
 
@@ -84,15 +84,20 @@ QString QtServices::documents_dir() const {
 
 QString QtServices::choose_save_path(QWidget* parent, const QString& caption,
                                      const QString& suggested, const QString& filter) {
-  QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-  let_screen_reader_catch_up();
+  auto* dialog = new QFileDialog(parent, caption, suggested, filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  const bool chosen = dialog->exec() == QDialog::Accepted;
+  QString path = chosen ? dialog->selectedFiles().value(0) : QString();
+  delete_when_closed(dialog);
   return path;
 }
 
-bool QtServices::choose_printer(QWidget* parent, QPrinter& printer) {
-  QPrintDialog dialog(&printer, parent);
-  const bool chosen = dialog.exec() == QDialog::Accepted;
-  let_screen_reader_catch_up();
+bool QtServices::choose_printer(QWidget* parent, const std::shared_ptr<QPrinter>& printer) {
+  auto* dialog = new QPrintDialog(printer.get(), parent);
+  // The printer lives as long as the dialog that points at it.
+  QObject::connect(dialog, &QObject::destroyed, [printer] {});
+  const bool chosen = dialog->exec() == QDialog::Accepted;
+  delete_when_closed(dialog);
   return chosen;
 }
 

@@ -18,7 +18,7 @@ class QtServices final : public Services {
   QString documents_dir() const override;
   QString choose_save_path(QWidget* parent, const QString& caption, const QString& suggested,
                            const QString& filter) override;
-  bool choose_printer(QWidget* parent, QPrinter& printer) override;
+  bool choose_printer(QWidget* parent, const std::shared_ptr<QPrinter>& printer) override;
   std::optional<QStringList> read_text_lines(const QString& path, qint64 max_bytes) const override;
   PictureResult load_picture(const QString& path) const override;
   void end_program() override;

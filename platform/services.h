@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "date.h"
@@ -45,8 +46,9 @@ class Services {
                                    const QString& suggested, const QString& filter) = 0;
 
   // The print dialog over `parent`: the user picks a printer or a PDF file
-  // and sets `printer` up for it; false when the user cancelled.
-  virtual bool choose_printer(QWidget* parent, QPrinter& printer) = 0;
+  // and sets `printer` up for it; false when the user cancelled. The dialog
+  // may outlive the call a moment, so it shares the printer.
+  virtual bool choose_printer(QWidget* parent, const std::shared_ptr<QPrinter>& printer) = 0;
 
   // The process's working directory, not the program's folder.
   virtual QString current_dir() const = 0;

@@ -1,17 +1,21 @@
 #include "window_closing.h"
 
 #include <QAccessible>
-#include <QEventLoop>
+#include <QCoreApplication>
+#include <QObject>
 #include <QTimer>
 
 namespace norvane {
 
-void let_screen_reader_catch_up() {
-  if (!QAccessible::isActive()) return;
+void delete_when_closed(QObject* closed) {
+  if (!QAccessible::isActive()) {
+    closed->deleteLater();
+    return;
+  }
   // Orca 48 takes a few hundred milliseconds to reach the focus's new place.
-  QEventLoop settle;
-  QTimer::singleShot(1000, &settle, &QEventLoop::quit);
-  settle.exec();
+  QTimer::singleShot(1000, closed, &QObject::deleteLater);
+  // A program ended sooner still deletes it, as its main loop returns.
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, closed, &QObject::deleteLater);
 }
 
 }  // namespace norvane

@@ -90,8 +90,7 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
     painter.setFont(page_font(base, 14, true));
     const QString heading =
         QString("生年月日 %1　表示開始日 %2")
-            .arg(QString::fromStdU16String(
-                     entered_text(form.chart_readout->birth(), form.chart_entry)),
+            .arg(QString::fromStdU16String(entered_text(form.chart_birth, form.chart_entry)),
                  QString::fromStdU16String(date_with_weekday(form.chart_readout->start())));
     if (paint) {
       painter.setPen(Qt::black);

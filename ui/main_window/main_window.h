@@ -93,7 +93,8 @@ class bioForm1 : public QWidget {
   QString in_dd;
   // The 相性 window's second birth date, held until the program ends.
   std::optional<norvane::Date> second_birth;
-  // How the birth date of the chart 実行 last drew was entered.
+  // The birth date 実行 last showed the results of, and how it was entered.
+  norvane::Date chart_birth;
   norvane::EntryKind chart_entry = norvane::EntryKind::Western;
 
   // --- Start-up and demonstration (main_window_startup.cpp) -----------

@@ -42,35 +42,36 @@ void bioForm1::相性_Click() {
   const Date first = chart_readout->birth();
   const PeopleResult people = PeopleStore(services_.people_dir()).read();
   if (!people.ok()) services_.message_box(people.error, "相性");
-  CompatibilityWindow window(this, first, chart_readout->start(), second_birth.value_or(first),
-                             people.people);
-  window.run();
-  second_birth = window.second_birth();
+  auto* window = new CompatibilityWindow(this, first, chart_readout->start(),
+                                         second_birth.value_or(first), people.people);
+  window->run();
+  second_birth = window->second_birth();
 }
 
 void bioForm1::注意日一覧_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
-  CautionListWindow window(this, services_, chart_readout->birth(), chart_readout->start());
-  window.run();
+  auto* window =
+      new CautionListWindow(this, services_, chart_readout->birth(), chart_readout->start());
+  window->run();
 }
 
 void bioForm1::印刷_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-  // The name a PDF file is offered under.
-  printer.setDocName(
-      QString("バイオリズム-%1").arg(QString::fromStdString(basic_date(chart_readout->birth()))));
-  printer.setCreator("Norvane");
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageOrientation(QPageLayout::Portrait);
+  printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  // The name a PDF file is offered under: the person the results describe.
+  printer->setDocName(
+      QString("バイオリズム-%1").arg(QString::fromStdString(basic_date(chart_birth))));
+  printer->setCreator("Norvane");
   // With no printer the dialog offers a PDF file, but Qt names one only on
   // X11; elsewhere Return would meet "is a directory".
   if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    printer.setOutputFileName(services_.documents_dir() + '/' + printer.docName() + ".pdf");
+    printer->setOutputFileName(services_.documents_dir() + '/' + printer->docName() + ".pdf");
   }
   if (!services_.choose_printer(this, printer)) return;
-  if (const QString why = print_chart(printer, *this); !why.isEmpty()) {
+  if (const QString why = print_chart(*printer, *this); !why.isEmpty()) {
     services_.message_box(why, "印刷");
   }
 }

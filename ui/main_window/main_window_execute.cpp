@@ -47,6 +47,7 @@ void bioForm1::Command実行_Click() {
                           Label年齢->text() + LabelMsg1->text();
   chart_readout->set_results(results);
 
+  chart_birth = DTPicker1->Value();
   chart_entry = Option1->isChecked()   ? EntryKind::Heisei
                 : Option2->isChecked() ? EntryKind::Showa
                                        : EntryKind::Western;

@@ -16,12 +16,13 @@ using namespace norvane;
 
 void bioForm1::登録_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
-  const Date birth = chart_readout->birth();
-  const EntryKind entry = chart_entry;
-  PeopleStore store(services_.people_dir());
-  NameWindow window(this, "登録", {}, services_,
-                    [&](const QString& name) { return store.add(name, birth, entry).error; });
-  window.run();
+  // The person the results describe: a scroll since 実行 may have drawn the
+  // chart for a date retyped in the boxes.
+  auto* window = new NameWindow(
+      this, "登録", {}, services_,
+      [store = PeopleStore(services_.people_dir()), birth = chart_birth, entry = chart_entry](
+          const QString& name) mutable { return store.add(name, birth, entry).error; });
+  window->run();
 }
 
 void bioForm1::登録者一覧_Click() {
@@ -32,9 +33,9 @@ void bioForm1::登録者一覧_Click() {
     services_.message_box(people.error, "登録者一覧");
     return;
   }
-  PeopleListWindow window(this, services_, store, people.people);
-  window.run();
-  if (window.chosen()) show_person(*window.chosen());
+  auto* window = new PeopleListWindow(this, services_, store, people.people);
+  window->run();
+  if (window->chosen()) show_person(*window->chosen());
 }
 
 void bioForm1::show_person(const StoredPerson& person) {

@@ -24,11 +24,11 @@ QPushButton* button(QWidget* owner, const QString& text, const QString& descript
 
 }  // namespace
 
-PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleStore& store,
+PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleStore store,
                                    const QList<StoredPerson>& people)
     : ReadingWindow(owner, "登録者一覧"),
       services_(services),
-      store_(store),
+      store_(std::move(store)),
       model_(new QStandardItemModel(this)) {
   setObjectName("登録者一覧");
 
@@ -110,12 +110,17 @@ void PeopleListWindow::表示_Click() {
 void PeopleListWindow::名前の変更_Click() {
   const std::optional<StoredPerson> person = current();
   if (!person) return;
-  NameWindow window(this, "名前の変更", person->name, services_, [&](const QString& name) {
-    const PeopleResult r = store_.rename(person->id, name);
-    if (r.ok()) show_people(r.people, person->id);
-    return r.error;
-  });
-  window.run();
+  auto* window = new NameWindow(this, "名前の変更", person->name, services_,
+                                [this, id = person->id](const QString& name) {
+                                  const PeopleResult r = store_.rename(id, name);
+                                  if (r.ok()) {
+                                    show_people(r.people, id);
+                                  } else {
+                                    show_people_read(id);
+                                  }
+                                  return r.error;
+                                });
+  window->run();
 }
 
 void PeopleListWindow::削除_Click() {
@@ -128,6 +133,12 @@ void PeopleListWindow::削除_Click() {
   if (r.ok()) {
     show_people(r.people, {});
   } else {
+    show_people_read(person->id);
     services_.message_box(r.error, "削除");
   }
+}
+
+void PeopleListWindow::show_people_read(const QString& current_id) {
+  // A file that cannot be read now keeps the rows shown.
+  if (const PeopleResult now = store_.read(); now.ok()) show_people(now.people, current_id);
 }

@@ -18,7 +18,7 @@ class Services;
 class PeopleListWindow : public ReadingWindow {
   Q_OBJECT
  public:
-  PeopleListWindow(QWidget* owner, norvane::Services& services, norvane::PeopleStore& store,
+  PeopleListWindow(QWidget* owner, norvane::Services& services, norvane::PeopleStore store,
                    const QList<norvane::StoredPerson>& people);
 
   QTreeView* List登録者;
@@ -39,9 +39,11 @@ class PeopleListWindow : public ReadingWindow {
  private:
   void show_people(const QList<norvane::StoredPerson>& people, const QString& current_id);
   std::optional<norvane::StoredPerson> current() const;
+  // After a change that failed: the list as the file now holds it.
+  void show_people_read(const QString& current_id);
 
   norvane::Services& services_;
-  norvane::PeopleStore& store_;
+  norvane::PeopleStore store_;
   QStandardItemModel* model_;
   QList<norvane::StoredPerson> people_;
   std::optional<norvane::StoredPerson> chosen_;

@@ -77,12 +77,15 @@ bool ReadingWindow::event(QEvent* event) {
 void ReadingWindow::run() {
   const QPointer<QWidget> focus = QApplication::focusWidget();
   exec();
+  // Hidden but not yet deleted, it would keep the application's focus until
+  // the owner is active again.
+  if (QWidget* inside = focusWidget()) inside->clearFocus();
+  norvane::delete_when_closed(this);
   if (!focus) return;
   // Desktops hand the activation back to the owner on their own; asking
   // again does no harm where they do.
   focus->activateWindow();
   focus->setFocus(Qt::OtherFocusReason);
-  norvane::let_screen_reader_catch_up();
 }
 
 void ReadingWindow::copy_on_ctrl_c(QWidget* view) {

@@ -18,7 +18,8 @@ class ReadingWindow : public QDialog {
   QPushButton* Com_戻る;
 
   // Shows the window modally; once it has closed, the widget that had the
-  // focus before has it again.
+  // focus before has it again, and the window, made with new, is deleted
+  // once the event loop comes back to it.
   void run();
 
  protected:
