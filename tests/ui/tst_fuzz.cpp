@@ -22,6 +22,8 @@
 #include "date_text.h"
 #include "form_fixture.h"
 #include "manual_window.h"
+#include "person.h"
+#include "qt_date.h"
 
 using namespace norvane;
 
@@ -167,7 +169,8 @@ bool own_message(const FakeServices::Message& m) {
   static const QRegularExpression others(
       "^((登録|名前の変更)\n(名前を入力してください。|名前は 40 文字までです。|"
       "名前に制御文字（改行やタブなど）は使えません。|「.+」はすでに登録されています。)|"
-      "登録\n登録できるのは 1000 人までです。|"
+      "登録\n(登録できるのは 1000 "
+      "人までです。|この生年月日は登録できません（(平成|昭和)の範囲外です）。)|"
       "(名前の変更|削除)\nこの人は一覧にありません。ほかの Norvane で削除されたようです。|"
       "削除\n「.+」を登録者一覧から削除しますか？|"
       "(登録|名前の変更|削除|登録者一覧|相性)\n登録者のファイル .+ は(通常のファイルではありません|"
@@ -204,11 +207,10 @@ QString people_broken(const QByteArray& json) {
     const bool control = std::any_of(chars.begin(), chars.end(), [](auto c) {
       return c < 0x20 || (c >= 0x7f && c < 0xa0) || c == 0x2028 || c == 0x2029;
     });
-    // An era entry's date lies within its era.
+    // Entered so that it can be entered again: the list shows nothing else.
     const QDate date = QDate::fromString(birth, Qt::ISODate);
-    const bool fits = entry == "W" ||
-                      (entry == "H" && date >= QDate(1989, 1, 8) && date <= QDate(2019, 4, 30)) ||
-                      (entry == "S" && date >= QDate(1926, 12, 25) && date <= QDate(1989, 1, 7));
+    const std::optional<EntryKind> kind = entry_of_letter(entry.toStdString());
+    const bool fits = date.isValid() && kind && entry_fits(from_qdate(date), *kind);
     if (v["id"].toString().isEmpty() || chars.isEmpty() || chars.size() > 40 || control ||
         name != name.trimmed() || names.contains(name) || !iso.match(birth).hasMatch() ||
         !date.isValid() || !fits) {
