@@ -152,7 +152,8 @@ class TestReadingWindows : public QObject {
     QTest::newRow("into a read-only folder, by Ctrl+E")
         << "read-only"
         << "|-1|カレンダーに書き出す: カレンダーのファイル %1/" + name +
-               " に書き込めませんでした（書き込みが許可されていません）。\rファイルは元のままです。";
+               " に書き込めませんでした（書き込みが許可されていません）。\rファイルは元のままです"
+               "。";
   }
   void calendar() {
     QFETCH(QString, answer);
