@@ -107,7 +107,16 @@ std::optional<QStringList> QtServices::read_text_lines(const QString& path,
 }
 
 PictureResult QtServices::load_picture(const QString& path) const {
+  if (picture_ahead_ && picture_ahead_->first == path) {
+    PictureResult ahead = std::move(picture_ahead_->second);
+    picture_ahead_.reset();
+    return ahead;
+  }
   return load_picture_file(path);
+}
+
+void QtServices::decode_picture_ahead(const QString& path) {
+  picture_ahead_.emplace(path, load_picture_file(path));
 }
 
 PictureResult QtServices::load_picture_file(const QString& path) {
@@ -126,9 +135,10 @@ PictureResult QtServices::load_picture_file(const QString& path) {
   if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
     reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));
   }
-  const QImage image = reader.read();
+  QImage image = reader.read();
   if (image.isNull()) return {QPixmap(), reader.errorString()};
-  return {QPixmap::fromImage(image), QString()};
+  // Moved, so the pixmap takes the pixels over instead of copying them.
+  return {QPixmap::fromImage(std::move(image)), QString()};
 }
 
 // Leaves every running event loop, including a modal dialog's.

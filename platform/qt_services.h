@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <optional>
+#include <utility>
 
 #include "services.h"
 
@@ -23,6 +24,10 @@ class QtServices final : public Services {
   PictureResult load_picture(const QString& path) const override;
   void end_program() override;
 
+  // Decodes the picture now, for load_picture to hand over: start-up calls
+  // it while the main thread would otherwise only wait for the fonts.
+  void decode_picture_ahead(const QString& path);
+
   // The loading behind load_picture, shared with FakeServices so tests load
   // pictures exactly as the program does.
   static PictureResult load_picture_file(const QString& path);
@@ -36,6 +41,7 @@ class QtServices final : public Services {
  private:
   mutable std::optional<Date> today_;
   mutable std::chrono::steady_clock::time_point today_read_;
+  mutable std::optional<std::pair<QString, PictureResult>> picture_ahead_;
 };
 
 }  // namespace norvane

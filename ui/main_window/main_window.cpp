@@ -37,7 +37,9 @@ QLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
   label->setText(caption);
   label->setObjectName(name);
   label->setAlignment(align | Qt::AlignTop);
-  const QSize needed = label->sizeHint();
+  // A caption is one line of plain text, so its size is what QLabel's size
+  // hint gives, found with one layout of it instead of the hint's three.
+  const QSize needed = label->fontMetrics().size(0, caption);
   geometry.setWidth(std::max(geometry.width(), needed.width()));
   geometry.setHeight(std::max(geometry.height(), needed.height()));
   label->setGeometry(geometry);

@@ -99,6 +99,8 @@ class bioForm1 : public QWidget {
 
   // --- Start-up and demonstration (main_window_startup.cpp) -----------
   void Form_Load();
+  // The window's picture: flower.jpg in the current folder.
+  static QString picture_path(const norvane::Services& services);
   void Timer1_Timer();
 
   // --- Evaluation of a birth date (main_window_evaluation.cpp) --------

@@ -17,10 +17,14 @@
 
 using namespace norvane;
 
+QString bioForm1::picture_path(const Services& services) {
+  return services.current_dir() + "/flower.jpg";
+}
+
 void bioForm1::Form_Load() {
   // The picture only decorates: without it the window opens on its plain
   // background.
-  const QString path = services_.current_dir() + "/flower.jpg";
+  const QString path = picture_path(services_);
   const PictureResult picture = services_.load_picture(path);
   if (picture.pixmap.isNull()) {
     qWarning("norvane: %s: %s", qUtf8Printable(path), qUtf8Printable(picture.error));
