@@ -2,12 +2,18 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <QImageReader>
+#include <cstdio>
+#include <optional>
 
 #include "application.h"
 #include "fonts.h"
 #include "main_window.h"
+#include "notifications.h"
+#include "people_store.h"
 #include "qt_services.h"
+#include "remind.h"
 
 namespace norvane {
 
@@ -21,9 +27,42 @@ void load_image_plugins() {
   buffer.open(QIODevice::ReadOnly);
   QImageReader(&buffer).canRead();
 }
+// With any argument: --help, --version and --remind need no display, so
+// only QtCore runs and no platform plugin is loaded. None when the window
+// is to open after all ("norvane --").
+std::optional<int> run_command_line(int& argc, char** argv) {
+  const QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("Norvane");
+  QCoreApplication::setApplicationVersion(NORVANE_VERSION);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "バイオリズムを計算し、グラフに描きます。オプションなしで起動すると、ウィンドウを開きます。");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption remind(
+      "remind",
+      "ウィンドウを開かず、登録者のうち今日か明日が注意日の人をデスクトップの通知で知らせます。");
+  parser.addOption(remind);
+  parser.process(app);  // ends the program for --help, --version or an unknown option
+  if (!parser.positionalArguments().isEmpty()) {
+    std::fprintf(stderr, "norvane: unexpected argument: %s\n",
+                 qUtf8Printable(parser.positionalArguments().first()));
+    return 1;
+  }
+  if (!parser.isSet(remind)) return std::nullopt;
+  QString error;
+  const int status = run_reminder(PeopleStore(PeopleStore::default_dir()), QtServices().today(),
+                                  Notifications(), error);
+  if (status != 0) std::fprintf(stderr, "norvane: %s\n", qUtf8Printable(error));
+  return status;
+}
+
 }  // namespace
 
 int norvane_main(int& argc, char** argv, const std::function<void(QWidget&)>& before_show) {
+  if (argc > 1) {
+    if (const std::optional<int> status = run_command_line(argc, argv)) return *status;
+  }
   std::jthread font_configuration = load_font_configuration_aside();
   QApplication app(argc, argv);
   QtServices services;

@@ -60,6 +60,25 @@ std::u16string date_with_weekday(Date d) {
   return std::u16string(text.begin(), text.end()) + weekday_caption(text);
 }
 
+CautionDay next_caution_day(Date birth, Date from) {
+  // Half the longest period covers every rhythm's next caution day.
+  return caution_days(birth, from, 17).front();
+}
+
+std::u16string caution_line(const CautionDay& day) {
+  const std::u16string date = date_with_weekday(day.date);
+  std::u16string line = date.substr(date.find(u'/') + 1) + u" " + caution_words(day);
+  if (day.count > 1) line += u"（" + caution_overlap(day) + u"）";
+  return line;
+}
+
+std::optional<std::u16string> reminder_line(Date birth, Date today) {
+  const CautionDay day = next_caution_day(birth, today);
+  if (day.date == today) return u"今日 " + caution_line(day);
+  if (day.date == add_days(today, 1)) return u"明日 " + caution_line(day);
+  return std::nullopt;
+}
+
 std::u16string caution_table_text(const std::vector<CautionDay>& days) {
   std::u16string text = u"日付\tリズム\t重なり\n";
   for (const CautionDay& day : days) {

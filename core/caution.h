@@ -3,6 +3,7 @@
 // and the coming ones for a birth date, one rhythm or more at a time.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,15 @@ std::u16string caution_words(const CautionDay& day);
 std::u16string caution_overlap(const CautionDay& day);
 // "2026/12/06（日）".
 std::u16string date_with_weekday(Date d);
+
+// The first caution day on or after `from`: a physical one comes within 12
+// days.
+CautionDay next_caution_day(Date birth, Date from);
+// "12/06（日） 身体・感情（二重）": a caution day as one line.
+std::u16string caution_line(const CautionDay& day);
+// "今日 12/10（木） 身体・感情（二重）", "明日 …", or none when the next
+// caution day is further off.
+std::optional<std::u16string> reminder_line(Date birth, Date today);
 
 // The list as tab-separated rows under a header row, each ending with a
 // line feed.

@@ -37,6 +37,10 @@ int nearest_chart_day(double x) {
   return std::clamp(static_cast<int>(std::lround(x / kChartDayWidth)), 0, kChartDays);
 }
 
+std::u16string signed_percent(int percent) {
+  return (percent > 0 ? u"+" : u"") + widen(std::to_string(percent)) + u"%";
+}
+
 std::u16string chart_day_caption(const ChartDayReading& reading) {
   const std::string date = to_date_text(reading.date);
   std::u16string text = widen(date) + weekday_caption(date);

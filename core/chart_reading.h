@@ -30,6 +30,9 @@ ChartDayReading chart_day_reading(double elapsed_days, Date start, int day);
 // either end gives the end's day.
 int nearest_chart_day(double x);
 
+// "+87%", "-12%", "0%".
+std::u16string signed_percent(int percent);
+
 // "2026/12/07（月）　身体 +87%　感情 -12%　知性 +45%", with "（注意日）"
 // after the percentage of a rhythm at a caution day.
 std::u16string chart_day_caption(const ChartDayReading& reading);

@@ -1,5 +1,6 @@
 #include "people_store.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,16 @@ QList<StoredPerson> usable_people(const QJsonArray& entries) {
   QList<StoredPerson> people;
   for (const auto& v : entries)
     if (std::optional<StoredPerson> p = usable(v)) people.append(std::move(*p));
-  std::stable_sort(people.begin(), people.end(),
-                   [](const StoredPerson& a, const StoredPerson& b) { return a.name < b.name; });
+  // As the user's language sorts names: かな in 五十音 order, not by code
+  // units. The keys are made once, each compared many times.
+  const QCollator collator;
+  std::vector<std::pair<QCollatorSortKey, StoredPerson>> keyed;
+  keyed.reserve(people.size());
+  for (StoredPerson& p : people) keyed.emplace_back(collator.sortKey(p.name), std::move(p));
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+  people.clear();
+  for (auto& [key, p] : keyed) people.append(std::move(p));
   return people;
 }
 

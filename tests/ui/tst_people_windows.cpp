@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "autostart.h"
 #include "date_picker.h"
 #include "form_fixture.h"
 
@@ -47,7 +48,16 @@ struct Walk {
     for (QAction* a : f.form->sinPicture1->actions())
       if (verb == "menu" && a->text() == arg) a->trigger();
     if (verb == "name") in_modal<QLineEdit>("Text名前")->setText(arg);
-    if (verb == "click") in_modal<QPushButton>(arg)->click();
+    if (verb == "click") in_modal<QAbstractButton>(arg)->click();
+    if (verb == "autostart") {
+      // The login reminder's entry, as desktop-file-validate finds it.
+      QProcess validate;
+      validate.start("desktop-file-validate", {reminder_autostart_path()});
+      validate.waitForFinished();
+      seen << (!QFile::exists(reminder_autostart_path())                  ? "no entry"
+               : validate.exitCode() == 0 && validate.readAll().isEmpty() ? "valid entry"
+                                                                          : "invalid entry");
+    }
     if (verb == "no") f.services.answer = false;
     if (verb == "close-then-alt-l") {
       // Alt+L pressed at once: waiting behind the Escape that closes the window.
@@ -73,6 +83,17 @@ struct Walk {
     }
     for (int r = 0; verb == "rows" && r < view->model()->rowCount(); ++r)
       for (int c = 0; c < 3; ++c) seen << view->model()->index(r, c).data().toString();
+    if (verb == "row") {
+      // A person's row as a screen reader hears it, and whether it is bold.
+      auto* list = in_modal<QAbstractItemView>("List登録者");
+      const QModelIndex name =
+          list->model()
+              ->match(list->model()->index(0, 0), Qt::DisplayRole, arg, 1, Qt::MatchExactly)
+              .value(0);
+      seen << name.data(Qt::AccessibleTextRole).toString() +
+                  (name.siblingAtColumn(6).data(Qt::FontRole).value<QFont>().bold() ? " (bold)"
+                                                                                    : "");
+    }
   }
 
   void drive(QWidget* level) {
@@ -111,6 +132,7 @@ class TestPeopleWindows : public QObject {
   void initTestCase() {
     QVERIFY(home_.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath("config")));
     prepare_test_application();
   }
 
@@ -166,6 +188,23 @@ class TestPeopleWindows : public QObject {
     QTest::newRow("相性's list sets the second date")
         << "chart" << kTwo << "key Alt+A;select 1;picker"
         << "相性;" + QString::number(ymd(1960, 1, 2).serial) + showa + ";2";
+    // 母, 23 days old: the physical curve meets zero today (2026/12/06).
+    const QByteArray three = QByteArray(kTwo).replace(
+        "]}", R"(,{"id":"h","name":"母","birth":"2026-11-13","entry":"W"}]})");
+    QTest::newRow("today's caution day told in words and bold")
+        << "blank" << three << "key Alt+L;row 母"
+        << "登録者一覧;母　2026/11/13　0才　身体 0%　感情 -90%　知性 -95%　次の注意日 今日 "
+           "12/06（日） 身体 (bold)" +
+               typed + ";3";
+    QTest::newRow("a later caution day")
+        << "blank" << three << "key Alt+L;row 太郎"
+        << "登録者一覧;太郎　昭和35年01月02日　66才　身体 -89%　感情 +22%　知性 -100%　次の注意日 "
+           "12/10（木） 身体" +
+               typed + ";3";
+    QTest::newRow("the login reminder turned on, then off")
+        << "blank" << kTwo
+        << "key Alt+L;autostart;click Check通知;autostart;click Check通知;autostart"
+        << "登録者一覧;no entry;valid entry;no entry" + typed + ";2";
     QTest::newRow("a damaged file: told, the list not opened")
         << "chart" << QByteArray("{") << "key Alt+L"
         << "登録者一覧|登録者のファイル ~/norvane/people.json "

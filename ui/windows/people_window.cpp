@@ -1,5 +1,7 @@
 #include "people_window.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
@@ -7,6 +9,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "autostart.h"
+#include "caution.h"
+#include "chart_reading.h"
 #include "name_window.h"
 #include "services.h"
 
@@ -49,6 +54,13 @@ PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleSto
       button(this, "表示", "選んだ人の生年月日でグラフを表示します。Enter キーでも表示します");
   Com名前の変更 = button(this, "名前の変更", "選んだ人の名前を変えます。F2 キーでも変えます");
   Com削除 = button(this, "削除", "選んだ人を一覧から削除します。Delete キーでも削除します");
+  Check通知 = new QCheckBox("ログイン時に注意日を知らせる", this);
+  Check通知->setObjectName("Check通知");
+  Check通知->setAccessibleDescription(
+      "ログインのたびに、今日か明日が注意日の人をデスクトップの通知で知らせます");
+  Check通知->setChecked(reminder_autostart_exists());
+  body()->addWidget(Check通知);
+  connect(Check通知, &QAbstractButton::clicked, this, &PeopleListWindow::通知_Click);
   // Return anywhere but on another button shows the chosen person.
   Com表示->setDefault(true);
   for (QPushButton* b : {Com表示, Com名前の変更, Com削除}) add_button(b);
@@ -67,7 +79,7 @@ PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleSto
   // the rest of the opening.
   List登録者->header()->setResizeContentsPrecision(0);
   List登録者->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  resize(fontMetrics().horizontalAdvance(QString(36, QChar(0x65e5))),
+  resize(fontMetrics().horizontalAdvance(QString(60, QChar(0x65e5))),
          fontMetrics().lineSpacing() * 24);
   tell_first_row(List登録者);
   List登録者->setFocus();
@@ -78,17 +90,41 @@ void PeopleListWindow::show_people(const QList<StoredPerson>& people, const QStr
   const Date today = services_.today();
   const int row = int(model_->rowCount() > 0 ? List登録者->currentIndex().row() : 0);
   model_->clear();
-  model_->setHorizontalHeaderLabels({"名前", "生年月日", "年齢"});
+  model_->setHorizontalHeaderLabels(
+      {"名前", "生年月日", "年齢", "身体", "感情", "知性", "次の注意日"});
   int current_row = std::min(row, int(people.size()) - 1);
   for (int i = 0; i < people.size(); ++i) {
     const StoredPerson& p = people[i];
     const QString birth = QString::fromStdU16String(entered_text(p.birth, p.entry));
     // The program's age: the difference of the calendar years.
     const QString age = QString("%1才").arg(year_of(today) - year_of(p.birth));
-    auto* name = new QStandardItem(p.name);
-    // A screen reader speaks the row by its first cell: the name and the date.
-    name->setData(p.name + "　" + birth + "　" + age, Qt::AccessibleTextRole);
-    model_->appendRow({name, new QStandardItem(birth), new QStandardItem(age)});
+    QList<QStandardItem*> row{new QStandardItem(p.name), new QStandardItem(birth),
+                              new QStandardItem(age)};
+    QString spoken = p.name + "　" + birth + "　" + age;
+    for (const RhythmReading& r :
+         chart_day_reading(days_between(p.birth, today), today, 0).rhythms) {
+      const QString value = QString::fromStdU16String(signed_percent(r.percent));
+      auto* cell = new QStandardItem(value);
+      cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      row.append(cell);
+      spoken += "　" + QString::fromStdU16String(std::u16string(r.word)) + " " + value;
+    }
+    // Today's caution day says so in words, and stands out in bold beside.
+    const CautionDay next = next_caution_day(p.birth, today);
+    const QString line =
+        (next.date == today ? "今日 " : "") + QString::fromStdU16String(caution_line(next));
+    row.append(new QStandardItem(line));
+    if (next.date == today) {
+      for (QStandardItem* cell : row) {
+        QFont bold = cell->font();
+        bold.setBold(true);
+        cell->setFont(bold);
+      }
+    }
+    spoken += "　次の注意日 " + line;
+    // A screen reader speaks the row by its first cell: all of it, in order.
+    row[0]->setData(spoken, Qt::AccessibleTextRole);
+    model_->appendRow(row);
     if (p.id == current_id) current_row = i;
   }
   if (current_row >= 0 && List登録者->isVisible()) {
@@ -135,6 +171,17 @@ void PeopleListWindow::削除_Click() {
   } else {
     show_people_read(person->id);
     services_.message_box(r.error, "削除");
+  }
+}
+
+void PeopleListWindow::通知_Click() {
+  const bool on = Check通知->isChecked();
+  if (const QString why = set_reminder_autostart(on); !why.isEmpty()) {
+    Check通知->setChecked(reminder_autostart_exists());
+    services_.message_box(
+        QString("自動起動のファイル %1 を%2できませんでした（%3）。")
+            .arg(QDir::toNativeSeparators(reminder_autostart_path()), on ? "作成" : "削除", why),
+        "登録者一覧");
   }
 }
 
