@@ -1,6 +1,7 @@
 #include "notifications.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QVariantMap>
 
@@ -36,11 +37,22 @@ QString Notifications::unavailable() const {
   return {};
 }
 
-QString Notifications::notify(const QString& summary, const QString& body) const {
+QString Notifications::notify(const QList<std::pair<QString, QString>>& notifications) const {
   const QVariantMap hints{{"desktop-entry", QString(NORVANE_APP_ID)},
                           {"urgency", QVariant::fromValue(kNormalUrgency)}};
-  return error_of(call("Notify", {QString("Norvane"), 0U, QString(NORVANE_APP_ID), summary, body,
-                                  QStringList(), hints, kDefaultTimeout}));
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  for (const auto& [summary, body] : notifications) {
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kService, "Notify");
+    message.setArguments({QString("Norvane"), 0U, QString(NORVANE_APP_ID), summary, body,
+                          QStringList(), hints, kDefaultTimeout});
+    if (!bus.send(message)) return bus.lastError().message();
+  }
+  // The bus answers this only once it has read every call before it, so
+  // none is lost when the program ends.
+  const QDBusMessage ping = bus.call(QDBusMessage::createMethodCall(
+      "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus.Peer", "Ping"));
+  if (const QString error = error_of(ping); !error.isEmpty()) return error;
+  return {};
 }
 
 }  // namespace norvane

@@ -2,6 +2,7 @@
 // Desktop notifications through the freedesktop notification service on
 // the session bus, called directly: KNotifications has no Qt 6 package on
 // Debian 12.
+#include <QList>
 #include <QString>
 
 namespace norvane {
@@ -11,8 +12,11 @@ class Notifications {
   // Empty when the session bus answers and a notification service is on it
   // (or can be started), else why not, as one line.
   QString unavailable() const;
-  // Why the call failed, empty when the service took it.
-  QString notify(const QString& summary, const QString& body) const;
+  // Each notification a summary and a body. The calls are handed to the bus
+  // without waiting for the service's answers: a notification server shows
+  // one at a time, and a large family would keep the program waiting for
+  // seconds. Why the bus did not take them, empty when it did.
+  QString notify(const QList<std::pair<QString, QString>>& notifications) const;
 };
 
 }  // namespace norvane

@@ -10,7 +10,7 @@ int run_reminder(const PeopleStore& store, Date today, const Notifications& noti
                  QString& error) {
   error = notifications.unavailable();
   if (!error.isEmpty()) return 1;
-  QList<Reminder> reminders;
+  QList<std::pair<QString, QString>> reminders;
   const PeopleResult people = store.read();
   if (!people.ok()) {
     // The store's message names the file; a notification has no carriage
@@ -23,11 +23,8 @@ int run_reminder(const PeopleStore& store, Date today, const Notifications& noti
       reminders.append({"注意日　" + p.name, QString::fromStdU16String(*line)});
     }
   }
-  for (const Reminder& r : reminders) {
-    error = notifications.notify(r.summary, r.body);
-    if (!error.isEmpty()) return 1;
-  }
-  return 0;
+  error = notifications.notify(reminders);
+  return error.isEmpty() ? 0 : 1;
 }
 
 }  // namespace norvane

@@ -11,12 +11,6 @@ namespace norvane {
 class Notifications;
 class PeopleStore;
 
-// "注意日　母" and "今日 12/10（木） 身体・感情（二重）".
-struct Reminder {
-  QString summary;
-  QString body;
-};
-
 // The exit status: 0 once every notification is sent, 1 when none can be
 // (then `error` holds the one line to print).
 int run_reminder(const PeopleStore& store, Date today, const Notifications& notifications,

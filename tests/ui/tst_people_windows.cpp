@@ -91,8 +91,7 @@ struct Walk {
               ->match(list->model()->index(0, 0), Qt::DisplayRole, arg, 1, Qt::MatchExactly)
               .value(0);
       seen << name.data(Qt::AccessibleTextRole).toString() +
-                  (name.siblingAtColumn(6).data(Qt::FontRole).value<QFont>().bold() ? " (bold)"
-                                                                                    : "");
+                  (name.data(Qt::FontRole).value<QFont>().bold() ? " (bold)" : "");
     }
   }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -34,12 +35,11 @@ PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleSto
     : ReadingWindow(owner, "登録者一覧"),
       services_(services),
       store_(std::move(store)),
-      model_(new QStandardItemModel(this)) {
+      model_(nullptr) {
   setObjectName("登録者一覧");
 
   List登録者 = new QTreeView(this);
   List登録者->setObjectName("List登録者");
-  List登録者->setModel(model_);
   List登録者->setRootIsDecorated(false);
   List登録者->setUniformRowHeights(true);
   List登録者->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,11 +88,16 @@ PeopleListWindow::PeopleListWindow(QWidget* owner, Services& services, PeopleSto
 void PeopleListWindow::show_people(const QList<StoredPerson>& people, const QString& current_id) {
   people_ = people;
   const Date today = services_.today();
-  const int row = int(model_->rowCount() > 0 ? List登録者->currentIndex().row() : 0);
-  model_->clear();
-  model_->setHorizontalHeaderLabels(
+  const int row = int(model_ && model_->rowCount() > 0 ? List登録者->currentIndex().row() : 0);
+  // Filled apart and then shown: rows added under the view's eyes had its
+  // header measure the columns again for each one.
+  auto* model = new QStandardItemModel(this);
+  model->setHorizontalHeaderLabels(
       {"名前", "生年月日", "年齢", "身体", "感情", "知性", "次の注意日"});
   int current_row = std::min(row, int(people.size()) - 1);
+  // Only bold: the rest of the font comes from the view.
+  QFont bold;
+  bold.setBold(true);
   for (int i = 0; i < people.size(); ++i) {
     const StoredPerson& p = people[i];
     const QString birth = QString::fromStdU16String(entered_text(p.birth, p.entry));
@@ -100,14 +105,14 @@ void PeopleListWindow::show_people(const QList<StoredPerson>& people, const QStr
     const QString age = QString("%1才").arg(year_of(today) - year_of(p.birth));
     QList<QStandardItem*> row{new QStandardItem(p.name), new QStandardItem(birth),
                               new QStandardItem(age)};
-    QString spoken = p.name + "　" + birth + "　" + age;
+    QStringList spoken{p.name, birth, age};
     for (const RhythmReading& r :
          chart_day_reading(days_between(p.birth, today), today, 0).rhythms) {
       const QString value = QString::fromStdU16String(signed_percent(r.percent));
       auto* cell = new QStandardItem(value);
       cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       row.append(cell);
-      spoken += "　" + QString::fromStdU16String(std::u16string(r.word)) + " " + value;
+      spoken << QString::fromUtf16(r.word.data(), qsizetype(r.word.size())) + " " + value;
     }
     // Today's caution day says so in words, and stands out in bold beside.
     const CautionDay next = next_caution_day(p.birth, today);
@@ -115,18 +120,20 @@ void PeopleListWindow::show_people(const QList<StoredPerson>& people, const QStr
         (next.date == today ? "今日 " : "") + QString::fromStdU16String(caution_line(next));
     row.append(new QStandardItem(line));
     if (next.date == today) {
-      for (QStandardItem* cell : row) {
-        QFont bold = cell->font();
-        bold.setBold(true);
-        cell->setFont(bold);
-      }
+      row.first()->setFont(bold);
+      row.last()->setFont(bold);
     }
-    spoken += "　次の注意日 " + line;
+    spoken << "次の注意日 " + line;
     // A screen reader speaks the row by its first cell: all of it, in order.
-    row[0]->setData(spoken, Qt::AccessibleTextRole);
-    model_->appendRow(row);
+    row.first()->setData(spoken.join("　"), Qt::AccessibleTextRole);
+    model->appendRow(row);
     if (p.id == current_id) current_row = i;
   }
+  QItemSelectionModel* old_selection = List登録者->selectionModel();
+  List登録者->setModel(model);
+  delete old_selection;
+  delete model_;
+  model_ = model;
   if (current_row >= 0 && List登録者->isVisible()) {
     List登録者->setCurrentIndex(model_->index(current_row, 0));
   }
