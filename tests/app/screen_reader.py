@@ -12,6 +12,7 @@ it, for a session driven from outside (writes_nothing.sh); it exits 1 when
 the thing does not show within a few seconds.
 """
 import datetime
+import json
 import os
 import re
 import shutil
@@ -276,6 +277,49 @@ def register_and_list():
     time.sleep(1)
 
 
+def seed_family(home):
+    """Two of a family of three in the people's file, once 相性 has been
+    read with none: 母 at a caution day today (23 days old, the physical curve meets
+    zero), 父 tomorrow (10 days old); 登録 adds the third."""
+    today = datetime.date.today()
+    folder = os.path.join(home, ".local", "share", "norvane")
+    os.makedirs(folder)
+    people = [{"id": "m", "name": "母", "entry": "W",
+               "birth": (today - datetime.timedelta(days=23)).isoformat()},
+              {"id": "f", "name": "父", "entry": "W",
+               "birth": (today - datetime.timedelta(days=10)).isoformat()}]
+    with open(os.path.join(folder, "people.json"), "w", encoding="utf-8") as f:
+        json.dump({"format": 1, "people": people}, f, ensure_ascii=False)
+
+
+def remind(program):
+    """norvane --remind against dunst, the desktop's notification server: one
+    notification for each of the three at a caution day today or tomorrow,
+    母 and 父, and Hanako when her day falls so."""
+    today = datetime.date.today()
+    expected = 2 + (caution_days(today, 1)[0] <= today + datetime.timedelta(days=1))
+    dunst = subprocess.Popen(["dunst"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: subprocess.run(
+            ["gdbus", "call", "--session", "-d", "org.freedesktop.DBus", "-o",
+             "/org/freedesktop/DBus", "-m", "org.freedesktop.DBus.NameHasOwner",
+             "org.freedesktop.Notifications"], capture_output=True, text=True,
+            check=False).stdout.startswith("(true"), 10)
+        status = subprocess.run([program, "--remind"], check=False).returncode
+        check("norvane --remind ends with status 0", status == 0, f"({status})")
+
+        def shown():
+            counts = [subprocess.run(["dunstctl", "count", kind], capture_output=True, text=True,
+                                     check=False).stdout.strip() or "0"
+                      for kind in ("waiting", "displayed", "history")]
+            return sum(int(c) for c in counts)
+        time.sleep(1)
+        check(f"dunst shows {expected} notifications", shown() == expected, f"({shown()})")
+    finally:
+        dunst.terminate()
+        dunst.wait(10)
+
+
 def caution_days(start, count):
     """The first count days from start on which a rhythm meets zero: p divides 2d or 2d + 1."""
     days, day = [], start
@@ -363,7 +407,9 @@ def main():
         start = check_dates(window)
         move_on_chart()
         open_readings()
+        seed_family(os.environ["HOME"])
         register_and_list()
+        remind(program)
         speech, errors, log = orca.stop()
         check("Orca processes every event", not errors, "\n".join(errors[:3]))
         check("Orca's focus is never on a dead object", "Locus of focus is [DEAD]" not in log)
@@ -391,8 +437,10 @@ def main():
                        "コピー", "印刷")
         spoke_in_order("登録, its name field and its message", speech, "登録", "名前",
                        "名前を入力してください")
-        spoke_in_order("登録者一覧's row and its buttons", speech, "登録者一覧",
-                       "Hanako　昭和63年05月12日", "表示")
+        spoke_in_order("登録者一覧's row, today's values and next caution day, and its buttons",
+                       speech, "登録者一覧",
+                       "Hanako　昭和63年05月12日　[0-9]+才　身体 [-+]?[0-9]+%　感情 [-+]?[0-9]+%　"
+                       "知性 [-+]?[0-9]+%　次の注意日 ", "表示")
     finally:
         for process in reversed(processes):
             process.terminate()
