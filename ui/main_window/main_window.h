@@ -96,6 +96,9 @@ class bioForm1 : public QWidget {
   // The birth date 実行 last showed the results of, and how it was entered.
   norvane::Date chart_birth;
   norvane::EntryKind chart_entry = norvane::EntryKind::Western;
+  // The registered person 表示 showed that birth date for; empty for a date
+  // entered by hand.
+  QString chart_name;
 
   // --- Start-up and demonstration (main_window_startup.cpp) -----------
   void Form_Load();

@@ -51,7 +51,8 @@ void bioForm1::相性_Click() {
 void bioForm1::注意日一覧_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
   auto* window =
-      new CautionListWindow(this, services_, chart_readout->birth(), chart_readout->start());
+      new CautionListWindow(this, services_, chart_readout->birth(), chart_readout->start(),
+                            chart_readout->birth() == chart_birth ? chart_name : QString());
   window->run();
 }
 

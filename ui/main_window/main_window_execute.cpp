@@ -48,6 +48,7 @@ void bioForm1::Command実行_Click() {
   chart_readout->set_results(results);
 
   chart_birth = DTPicker1->Value();
+  chart_name.clear();
   chart_entry = Option1->isChecked()   ? EntryKind::Heisei
                 : Option2->isChecked() ? EntryKind::Showa
                                        : EntryKind::Western;

@@ -56,4 +56,5 @@ void bioForm1::show_person(const StoredPerson& person) {
     Text日->setText(QString::fromStdString(fields.day));
   }
   Command実行_Click();
+  if (chart_readout->shows_chart() && chart_birth == person.birth) chart_name = person.name;
 }

@@ -23,10 +23,12 @@ QString text_of(const std::u16string& s) {
 
 }  // namespace
 
-CautionListWindow::CautionListWindow(QWidget* owner, Services& services, Date birth, Date first)
+CautionListWindow::CautionListWindow(QWidget* owner, Services& services, Date birth, Date first,
+                                     QString name)
     : ReadingWindow(owner, "注意日一覧"),
       services_(services),
       birth_(birth),
+      name_(std::move(name)),
       days_(caution_days(birth, first, kDays)) {
   setObjectName("注意日一覧");
 

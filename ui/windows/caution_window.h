@@ -23,8 +23,9 @@ class CautionListWindow : public ReadingWindow {
  public:
   static constexpr int kDays = 365;
 
+  // `name`: the registered person the chart was put up for, or empty.
   CautionListWindow(QWidget* owner, norvane::Services& services, norvane::Date birth,
-                    norvane::Date first);
+                    norvane::Date first, QString name = {});
 
   QLabel* Label見出し;
   QTreeWidget* List注意日;
@@ -41,5 +42,6 @@ class CautionListWindow : public ReadingWindow {
  private:
   norvane::Services& services_;
   norvane::Date birth_;
+  QString name_;
   std::vector<norvane::CautionDay> days_;
 };
