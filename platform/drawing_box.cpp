@@ -190,13 +190,14 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
   paint_strokes(painter, from, to, snap, 1, text_top);
 }
 
-void DrawingBox::paint_drawing(QPainter& painter, const QRectF& target, qreal pen_width) const {
+void DrawingBox::paint_drawing(QPainter& painter, const QRectF& target, qreal pen_width,
+                               const Look* look) const {
   painter.save();
-  painter.fillRect(target, palette().brush(backgroundRole()));
+  painter.fillRect(target, look ? look->ground : palette().brush(backgroundRole()));
   painter.setClipRect(target);
   painter.setRenderHint(QPainter::Antialiasing, true);
   const auto place = [&](QPointF user) { return to_target(user, target); };
-  paint_strokes(painter, 0, strokes_.size(), place, pen_width, 0);
+  paint_strokes(painter, 0, strokes_.size(), place, pen_width, 0, look);
   painter.restore();
 }
 
@@ -208,11 +209,25 @@ QPointF DrawingBox::to_target(QPointF user, const QRectF& target) const {
 
 template <typename Place>
 void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t to, Place place,
-                               qreal pen_width, qreal text_top) const {
+                               qreal pen_width, qreal text_top, const Look* look) const {
   // Runs of lines or points in one pen go to the painter at once, in order.
   std::vector<QLineF> lines;
   std::vector<QPointF> points;
   const auto flush = [&] {
+    if (look) {
+      // Each connected run as one path, so a dash pattern runs on.
+      QPolygonF run;
+      for (const QLineF& line : lines) {
+        if (!run.isEmpty() && run.back() != line.p1()) {
+          painter.drawPolyline(run);
+          run.clear();
+        }
+        if (run.isEmpty()) run << line.p1();
+        run << line.p2();
+      }
+      if (!run.isEmpty()) painter.drawPolyline(run);
+      lines.clear();
+    }
     if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     if (!points.empty()) painter.drawPoints(points.data(), static_cast<int>(points.size()));
     lines.clear();
@@ -222,8 +237,14 @@ void DrawingBox::paint_strokes(QPainter& painter, std::size_t from, std::size_t 
   for (std::size_t i = from; i < to; ++i) {
     const Stroke& s = strokes_[i];
     const QPointF at = place(s.to);
-    const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
-    if (pen.color() != s.color || pen.style() != style) {
+    if (look) {
+      if (const QPen wanted = look->pen(s); pen != wanted) {
+        flush();
+        pen = wanted;
+        painter.setPen(pen);
+      }
+    } else if (const Qt::PenStyle style = s.style == Style::Dot ? Qt::DotLine : Qt::SolidLine;
+               pen.color() != s.color || pen.style() != style) {
       flush();
       pen = QPen(s.color, pen_width, style);
       pen.setCosmetic(true);

@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QPen>
 #include <QPointF>
 #include <QStaticText>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -51,10 +53,20 @@ class DrawingBox : public QFrame {
 
   const std::vector<Stroke>& strokes() const { return strokes_; }
 
+  // How the strokes look in another setting, such as paper: the ground, and
+  // each stroke's pen. Without one, the screen's colours, solid or dotted.
+  struct Look {
+    QBrush ground;
+    std::function<QPen(const Stroke&)> pen;
+  };
+
   // Paints the drawing again into `target` of any painter, such as a
   // printer's page at its own resolution: the background, then the strokes
   // with lines `pen_width` device pixels wide and text in the painter's font.
-  void paint_drawing(QPainter& painter, const QRectF& target, qreal pen_width) const;
+  // A `look` draws each connected run of lines as one path, so that a dash
+  // pattern runs on across the days.
+  void paint_drawing(QPainter& painter, const QRectF& target, qreal pen_width,
+                     const Look* look = nullptr) const;
 
   // Where a user point lands in the widget, in logical pixels, and back.
   QPointF to_widget(QPointF user) const;
@@ -92,7 +104,7 @@ class DrawingBox : public QFrame {
   // text `text_top` below its drawing position.
   template <typename Place>
   void paint_strokes(QPainter& painter, std::size_t from, std::size_t to, Place place,
-                     qreal pen_width, qreal text_top) const;
+                     qreal pen_width, qreal text_top, const Look* look = nullptr) const;
   void render_backdrop(const BackdropKey& key, std::size_t count);
 
   std::vector<Stroke> strokes_;
