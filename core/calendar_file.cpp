@@ -133,9 +133,15 @@ std::string caution_calendar(Date birth, const std::vector<CautionDay>& days,
     add_line(out, "DTSTAMP:", made);
     add_line(out, "DTSTART;VALUE=DATE:", date);
     add_line(out, "DTEND;VALUE=DATE:", basic_date(add_days(day.date, 1)));
-    add_line(out, "SUMMARY:", escape_text(summary(day)));
+    const std::string title = escape_text(summary(day));
+    add_line(out, "SUMMARY:", title);
     // A day to take care on, not an appointment: the time stays free.
     out += "TRANSP:TRANSPARENT\r\n";
+    // The day starts at midnight: 15 hours before is 09:00 the day before,
+    // so the calendar program reminds in time without Norvane running.
+    out += "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";
+    add_line(out, "DESCRIPTION:", title);
+    out += "TRIGGER:-PT15H\r\nEND:VALARM\r\n";
     out += "END:VEVENT\r\n";
   }
   out += "END:VCALENDAR\r\n";

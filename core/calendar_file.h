@@ -1,6 +1,7 @@
 #pragma once
 // 注意日一覧 as an iCalendar file (RFC 5545) for a calendar program to
-// import: one all-day event for each caution day, named as the list names it.
+// import: one all-day event for each caution day, named as the list names it,
+// with a reminder at 09:00 the day before.
 #include <chrono>
 #include <string>
 #include <string_view>

@@ -115,8 +115,9 @@ class TestChartReading : public QObject {
              QString("BEGIN:VCALENDAR|VERSION:2.0|PRODID:-//Norvane//Norvane//JA|"
                      "CALSCALE:GREGORIAN|BEGIN:VEVENT|UID:19880512-%1@norvane|"
                      "DTSTAMP:20261206T150405Z|DTSTART;VALUE=DATE:%1|%2|TRANSP:TRANSPARENT|"
+                     "BEGIN:VALARM|ACTION:DISPLAY|DESCRIPTION:%3|TRIGGER:-PT15H|END:VALARM|"
                      "END:VEVENT|END:VCALENDAR|")
-                 .arg(day.toString("yyyyMMdd"), event)
+                 .arg(day.toString("yyyyMMdd"), event, event.section("SUMMARY:", 1))
                  .replace('|', "\r\n"));
   }
 
@@ -150,8 +151,8 @@ class TestChartReading : public QObject {
     QCOMPARE(folded.replace("\r\n ", "").chopped(2), line.isEmpty() ? value : line);
   }
 
-  // khal imports the year's file, and a later one for the same person
-  // updates its events instead of adding to them.
+  // khal imports the year's file with its reminders, and a later one for
+  // the same person updates its events instead of adding to them.
   void calendar_in_khal() {
     QTemporaryDir dir;
     QFile config(dir.filePath("config"));
@@ -180,9 +181,10 @@ class TestChartReading : public QObject {
       QCOMPARE(khal({"import", "--batch", file.fileName()}), QByteArray());
     }
     const QByteArray year =
-        khal({"list", "-df", "", "-f", "{start-date} {title}", "2026-12-06", "365d"});
+        khal({"list", "-df", "", "-f", "{start-date} {title}{alarm-symbol}", "2026-12-06", "365d"});
     QCOMPARE(year.count('\n'), 75);
-    QVERIFY2(year.contains("\n2027-01-28 注意日 感情・知性（二重）\n"), year.constData());
+    // The clock: khal read the event's reminder as one it can show.
+    QVERIFY2(year.contains("\n2027-01-28 注意日 感情・知性（二重） ⏰\n"), year.constData());
   }
 
   void compatibility_reading_data() {
