@@ -9,7 +9,8 @@ function(norvane_check_tree root prefix app_id)
       share/applications/${app_id}.desktop
       share/icons/hicolor/32x32/apps/${app_id}.png
       share/icons/hicolor/scalable/apps/${app_id}.svg
-      share/metainfo/${app_id}.metainfo.xml)
+      share/metainfo/${app_id}.metainfo.xml
+      share/man/man1/norvane.1.gz)
   foreach(file IN LISTS expected)
     if(NOT EXISTS "${root}${prefix}/${file}")
       message(FATAL_ERROR "missing: ${prefix}/${file}")
@@ -28,4 +29,13 @@ function(norvane_check_tree root prefix app_id)
   if(NOT kind MATCHES "^PNG image data, 32 x 32")
     message(FATAL_ERROR "the 32 x 32 icon is ${kind}")
   endif()
+
+  # gzip -9n: a name or time stamp inside would make two builds differ.
+  foreach(file share/man/man1/norvane.1.gz)
+    execute_process(COMMAND file -b "${root}${prefix}/${file}" OUTPUT_VARIABLE kind
+                    COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT kind MATCHES "^gzip compressed data, max compression, from Unix")
+      message(FATAL_ERROR "${file} is ${kind}")
+    endif()
+  endforeach()
 endfunction()
