@@ -10,7 +10,9 @@ function(norvane_check_tree root prefix app_id)
       share/icons/hicolor/32x32/apps/${app_id}.png
       share/icons/hicolor/scalable/apps/${app_id}.svg
       share/metainfo/${app_id}.metainfo.xml
-      share/man/man1/norvane.1.gz)
+      share/man/man1/norvane.1.gz
+      share/doc/norvane/copyright
+      share/doc/norvane/changelog.gz)
   foreach(file IN LISTS expected)
     if(NOT EXISTS "${root}${prefix}/${file}")
       message(FATAL_ERROR "missing: ${prefix}/${file}")
@@ -31,7 +33,7 @@ function(norvane_check_tree root prefix app_id)
   endif()
 
   # gzip -9n: a name or time stamp inside would make two builds differ.
-  foreach(file share/man/man1/norvane.1.gz)
+  foreach(file share/man/man1/norvane.1.gz share/doc/norvane/changelog.gz)
     execute_process(COMMAND file -b "${root}${prefix}/${file}" OUTPUT_VARIABLE kind
                     COMMAND_ERROR_IS_FATAL ANY)
     if(NOT kind MATCHES "^gzip compressed data, max compression, from Unix")
