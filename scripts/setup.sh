@@ -8,7 +8,7 @@ NORVANE_PACKAGES=(git g++ cmake ninja-build qt6-base-dev libfontconfig-dev fonts
   libbenchmark-dev clang-tidy clang-format qt6-qpa-plugins xvfb xdotool
   desktop-file-utils appstream file dpkg-dev dbus-daemon weston qt6-wayland at-spi2-core
   python3-pyatspi orca openbox qt6-gtk-platformtheme xauth libegl-mesa0 libgl1-mesa-dri
-  poppler-utils khal cups-daemon cups-client cups-filters python3-dbusmock dunst)
+  poppler-utils khal cups-daemon cups-client cups-filters python3-dbusmock dunst lintian)
 
 norvane_missing_packages() {
   local pkg missing=()
