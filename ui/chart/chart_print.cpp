@@ -178,7 +178,8 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
             label == form.Label3[1] || label == form.Label4[1] || label == form.Label17;
         for (std::size_t r = 0; legend && r < kRhythms.size(); ++r) {
           if (colour != to_qcolor(kRhythms[r].pen)) continue;
-          const DrawingBox::Stroke sample{DrawingBox::Stroke::Kind::Line, {}, {}, colour};
+          const DrawingBox::Stroke sample{DrawingBox::Stroke::Kind::Line, {}, {}, colour,
+                                          DrawingBox::Style::Solid,       {}};
           painter.save();
           painter.setPen(look.pen(sample));
           const qreal x = at.left() - 1.5 * mm;
