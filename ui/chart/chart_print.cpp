@@ -1,11 +1,7 @@
 #include "chart_print.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -17,14 +13,13 @@
 #include "main_window.h"
 #include "person.h"
 #include "qt_colour.h"
-#include "saved_file.h"
+#include "printed_page.h"
 #include "services.h"
 
 using namespace norvane;
 
 namespace {
 
-constexpr qreal kMmPerInch = 25.4;
 // Each rhythm's line on paper, in kRhythms' order: 知性 dotted, 感情 dashed,
 // 身体 solid.
 constexpr std::array<Qt::PenStyle, 3> kPaperStyles{Qt::DotLine, Qt::DashLine, Qt::SolidLine};
@@ -73,14 +68,6 @@ DrawingBox::Look paper_look(qreal mm) {
             }
             return pen;
           }};
-}
-
-// A font `points` high on the painter's device.
-QFont page_font(const QFont& base, qreal points, bool bold = false) {
-  QFont font = base;
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
 }
 
 struct Table {
@@ -261,32 +248,7 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
 }
 
 QString print_chart(QPrinter& printer, const bioForm1& form) {
-  if (printer.outputFormat() == QPrinter::PdfFormat) {
-    // Made in memory and written whole, so a failed write leaves the file
-    // as it was.
-    const QString path = printer.outputFileName();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-      QPdfWriter writer(&buffer);
-      writer.setPageLayout(printer.pageLayout());
-      writer.setResolution(printer.resolution());
-      writer.setTitle(printer.docName());
-      writer.setCreator(printer.creator());
-      QPainter painter(&writer);
-      paint_chart_page(painter, writer.resolution(), form);
-    }
-    const QString why = save_whole(path, buffer.data());
-    if (why.isEmpty()) return {};
-    return QString(
-               "PDF のファイル %1 に書き込めませんでした（%2）。\r"
-               "ファイルは元のままです。")
-        .arg(QDir::toNativeSeparators(path), why);
-  }
-  QPainter painter;
-  if (painter.begin(&printer)) {
-    paint_chart_page(painter, printer.resolution(), form);
-    if (painter.end() && printer.printerState() != QPrinter::Error) return {};
-  }
-  return QString("プリンター %1 で印刷できませんでした。").arg(printer.printerName());
+  return print_page(printer, [&form](QPainter& painter, int resolution) {
+    paint_chart_page(painter, resolution, form);
+  });
 }

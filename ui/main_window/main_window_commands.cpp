@@ -1,6 +1,4 @@
 // The command buttons other than 実行.
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 #include "calendar_file.h"
@@ -11,6 +9,7 @@
 #include "main_window.h"
 #include "manual_window.h"
 #include "people_store.h"
+#include "printed_page.h"
 #include "services.h"
 
 using namespace norvane;
@@ -58,19 +57,10 @@ void bioForm1::注意日一覧_Click() {
 
 void bioForm1::印刷_Click() {
   if (demo_flg == kTrue || !chart_readout->shows_chart()) return;
-  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-  printer->setPageSize(QPageSize(QPageSize::A4));
-  printer->setPageOrientation(QPageLayout::Portrait);
-  printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   // The name a PDF file is offered under: the person the results describe.
-  printer->setDocName(
-      QString("バイオリズム-%1").arg(QString::fromStdString(basic_date(chart_birth))));
-  printer->setCreator("Norvane");
-  // With no printer the dialog offers a PDF file, but Qt names one only on
-  // X11; elsewhere Return would meet "is a directory".
-  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    printer->setOutputFileName(services_.documents_dir() + '/' + printer->docName() + ".pdf");
-  }
+  const auto printer =
+      a4_printer(QString("バイオリズム-%1").arg(QString::fromStdString(basic_date(chart_birth))),
+                 services_.documents_dir());
   if (!services_.choose_printer(this, printer)) return;
   if (const QString why = print_chart(*printer, *this); !why.isEmpty()) {
     services_.message_box(why, "印刷");
