@@ -63,7 +63,7 @@ const char* const kPickers[] = {"DTPicker1", "DTPicker2"};
 const std::vector<const char*> kWindowSteps[] = {
     {"key Alt+A", "key Down", "key PgUp", "key 7", "key Tab", "key Backtab", "key Ctrl+C"},
     {"key Alt+C", "key Down", "key PgDown", "key Ctrl+C", "answer", "key Ctrl+E",
-     "click Comカレンダー"},
+     "click Comカレンダー", "key Ctrl+P", "click Com印刷"},
     {"key Ctrl+S", "name", "key Return", "click Com_OK"},
     {"key Alt+L", "key Down", "key Up", "key Return", "click Com表示", "key F2",
      "click Com名前の変更", "name", "click Com_OK", "answer", "key Delete", "click Com削除"}};

@@ -1,6 +1,6 @@
-// The chart on paper: printed to a PDF file and read back by poppler, as a
-// user would read it, and printed through a real CUPS queue when the suite
-// sets one up.
+// The chart and 注意日一覧's year on paper: printed to a PDF file and read
+// back by poppler, as a user would read them, and the chart printed through
+// a real CUPS queue when the suite sets one up.
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -11,10 +11,13 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
+#include "caution_window.h"
 #include "chart_print.h"
 #include "chart_readout.h"
+#include "date_text.h"
 #include "form_fixture.h"
 #include "qt_services.h"
 
@@ -30,6 +33,17 @@ QString run(const QString& program, const QStringList& args) {
     return {};
   }
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The first line of pdffonts' list that is not an embedded face mapped
+// back to Unicode; empty when every one is.
+QString font_fault(const QString& pdf) {
+  const QStringList fonts = run("pdffonts", {pdf}).split('\n').mid(2);
+  if (fonts.isEmpty() || fonts.first().isEmpty()) return "no fonts";
+  for (const QString& font : fonts)
+    if (!font.isEmpty() && !font.contains(QRegularExpression("yes\\s+(yes|no)\\s+yes")))
+      return font;
+  return {};
 }
 
 // The chart of Showa 63/05/12 from 2026/12/06, as 実行 drew it.
@@ -95,12 +109,7 @@ class TestPrint : public QObject {
       const QRegularExpression row = table_row(*w.chart_readout, day);
       QVERIFY2(row.match(text).hasMatch(), qPrintable(row.pattern()));
     }
-    // Every face embedded, and mapped back to Unicode.
-    const QStringList fonts = run("pdffonts", {f.services.print_pdf_path}).split('\n').mid(2);
-    QVERIFY(!fonts.first().isEmpty());
-    for (const QString& font : fonts)
-      if (!font.isEmpty())
-        QVERIFY2(font.contains(QRegularExpression("yes\\s+(yes|no)\\s+yes")), qPrintable(font));
+    QCOMPARE(font_fault(f.services.print_pdf_path), QString());
 
     // The physical curve, drawn last, passes where the formula puts it on
     // the chart, found on the page inside its dark frame.
@@ -131,6 +140,78 @@ class TestPrint : public QObject {
         }
       QVERIFY2(found, qPrintable(QString("day %1 at %2,%3").arg(day).arg(at.x()).arg(at.y())));
     }
+  }
+
+  void pages_as_poppler_reads_them_data() {
+    QTest::addColumn<QString>("page");   // "year": 注意日一覧's calendar
+    QTest::addColumn<QString>("name");   // whom 登録者一覧 showed the chart for, or empty
+    QTest::addColumn<QString>("first");  // the chart's first day
+    QTest::addColumn<QString>("file");   // in a fresh folder holding a file "file"
+    // 12/03 (感) before the first day; the list's last days, in a thirteenth
+    // month, under the grids.
+    QTest::newRow("year of a registered person") << "year"
+                                                 << "母"
+                                                 << "2026/12/06"
+                                                 << "page.pdf";
+    // 366 days in the twelve months: 2028/11/30 (身感) after the last.
+    QTest::newRow("year of an entered date") << "year"
+                                             << ""
+                                             << "2027/12/01"
+                                             << "page.pdf";
+    QTest::newRow("year under a file") << "year"
+                                       << ""
+                                       << "2026/12/06"
+                                       << "file/page.pdf";
+  }
+  void pages_as_poppler_reads_them() {
+    QFETCH(QString, page);
+    QFETCH(QString, name);
+    QFETCH(QString, first);
+    QFETCH(QString, file);
+    QVERIFY(page == "year");
+    QTemporaryDir dir;
+    QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
+    FakeServices services;
+    services.print_pdf_path = dir.filePath(file);
+    const Date birth = ymd(1988, 5, 12), start = *parse_date_text(first.toStdString());
+    CautionListWindow w(nullptr, services, birth, start, name);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.List注意日, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(services.print_dialogs, 1);
+    if (file.startsWith("file/")) {
+      QCOMPARE(services.messages.size(), 1u);
+      QCOMPARE(services.messages[0].caption, "印刷");
+      QVERIFY(services.messages[0].text.startsWith("PDF のファイル " + services.print_pdf_path +
+                                                   " に書き込めませんでした（"));
+      return;
+    }
+    QVERIFY(services.messages.empty());
+
+    QString text = run("pdftotext", {"-layout", services.print_pdf_path, "-"});
+    const QRegularExpression heading("^\\s*注意日カレンダー[\\s　]*" + name + "\\s*$",
+                                     QRegularExpression::MultilineOption);
+    QVERIFY2(heading.match(text).hasMatch(), qPrintable(text.left(200)));
+    QVERIFY(text.contains(w.Label三重->text()));
+    const std::chrono::year_month month = to_ymd(start).year() / to_ymd(start).month();
+    qsizetype long_months = 0;
+    for (int i = 0; i < 12; ++i) {
+      const std::chrono::year_month m = month + std::chrono::months(i);
+      const QString title = QString("%1年%2月").arg(int(m.year())).arg(unsigned(m.month()));
+      QVERIFY2(text.contains(title), qPrintable(title));
+      long_months += (m / std::chrono::last).day() == std::chrono::day(31);
+    }
+    QCOMPARE(text.count(QRegularExpression("(?<!\\d)31(?!\\d)")), long_months);
+    // Each caution day of the list marked once by its rhythms' initials,
+    // the legend aside.
+    text.remove(QRegularExpression("^.*身＝身体.*$", QRegularExpression::MultilineOption));
+    const std::vector<CautionDay> days = caution_days(birth, start, CautionListWindow::kDays);
+    for (std::size_t r = 0; r < 3; ++r) {
+      const auto marked = std::count_if(days.begin(), days.end(),
+                                        [r](const CautionDay& d) { return d.rhythms[r]; });
+      QCOMPARE(text.count(QString("身感知")[r]), marked);
+    }
+    QCOMPARE(font_fault(services.print_pdf_path), QString());
   }
 
   // Two keys with the real print dialog and no printer (no CUPS to reach):

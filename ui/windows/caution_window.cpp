@@ -10,6 +10,8 @@
 #include <chrono>
 
 #include "calendar_file.h"
+#include "caution_print.h"
+#include "printed_page.h"
 #include "saved_file.h"
 #include "services.h"
 
@@ -28,6 +30,7 @@ CautionListWindow::CautionListWindow(QWidget* owner, Services& services, Date bi
     : ReadingWindow(owner, "注意日一覧"),
       services_(services),
       birth_(birth),
+      first_(first),
       name_(std::move(name)),
       days_(caution_days(birth, first, kDays)) {
   setObjectName("注意日一覧");
@@ -84,6 +87,18 @@ CautionListWindow::CautionListWindow(QWidget* owner, Services& services, Date bi
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
   connect(shortcut, &QShortcut::activated, Comカレンダー, &QAbstractButton::click);
 
+  Com印刷 = new QPushButton("印刷…", this);
+  Com印刷->setObjectName("Com印刷");
+  Com印刷->setAccessibleName("印刷");
+  Com印刷->setAccessibleDescription(
+      "一覧の1年間を12か月のカレンダーにして、注意日を書き込んで印刷します。Ctrl+P "
+      "キーでも印刷します");
+  Com印刷->setAutoDefault(false);
+  add_button(Com印刷);
+  connect(Com印刷, &QPushButton::clicked, this, &CautionListWindow::印刷_Click);
+  auto* print_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+  connect(print_key, &QShortcut::activated, Com印刷, &QAbstractButton::click);
+
   body()->addWidget(Label見出し);
   body()->addWidget(List注意日);
   body()->addWidget(Label三重);
@@ -111,4 +126,15 @@ void CautionListWindow::Comカレンダー_Click() {
                                 "ファイルは元のままです。")
                             .arg(QDir::toNativeSeparators(path), error),
                         caption);
+}
+
+void CautionListWindow::印刷_Click() {
+  // Offered under the calendar file's name.
+  const auto printer =
+      a4_printer("注意日-" + QString::fromStdString(basic_date(birth_)), services_.documents_dir());
+  if (!services_.choose_printer(this, printer)) return;
+  const CautionCalendar calendar{name_, birth_, first_, kDays, days_, Label三重->text()};
+  if (const QString why = print_caution_calendar(*printer, font(), calendar); !why.isEmpty()) {
+    services_.message_box(why, "印刷");
+  }
 }
