@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+#include <map>
 
 #include "caution_window.h"
 #include "chart_print.h"
@@ -143,7 +144,7 @@ class TestPrint : public QObject {
   }
 
   void pages_as_poppler_reads_them_data() {
-    QTest::addColumn<QString>("page");   // "year": 注意日一覧's calendar
+    QTest::addColumn<QString>("page");   // "year": 注意日一覧's calendar; "chart": the chart's
     QTest::addColumn<QString>("name");   // whom 登録者一覧 showed the chart for, or empty
     QTest::addColumn<QString>("first");  // the chart's first day
     QTest::addColumn<QString>("file");   // in a fresh folder holding a file "file"
@@ -158,6 +159,15 @@ class TestPrint : public QObject {
                                              << ""
                                              << "2027/12/01"
                                              << "page.pdf";
+    // On white, in three line styles, whose chart it is in the heading.
+    QTest::newRow("chart of a registered person") << "chart"
+                                                  << "母"
+                                                  << "2026/12/06"
+                                                  << "page.pdf";
+    QTest::newRow("chart of an entered date") << "chart"
+                                              << ""
+                                              << "2026/12/06"
+                                              << "page.pdf";
     QTest::newRow("year under a file") << "year"
                                        << ""
                                        << "2026/12/06"
@@ -168,8 +178,43 @@ class TestPrint : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, first);
     QFETCH(QString, file);
-    QVERIFY(page == "year");
     QTemporaryDir dir;
+    if (page == "chart") {
+      ChartFixture f;
+      f.form->chart_name = name;
+      f.services.print_pdf_path = dir.filePath(file);
+      f.print();
+      const QString pdf = f.services.print_pdf_path;
+      const QString text = run("pdftotext", {"-layout", pdf, "-"});
+      QVERIFY(text.contains(QRegularExpression(
+          name.isEmpty() ? "生年月日 昭和63年05月12日" : name + "[\\s　]+昭和63年05月12日生")));
+      // Mean ink over the page, as a grey render of it reads.
+      run("pdftoppm", {"-r", "50", "-gray", "-singlefile", pdf, dir.filePath("grey")});
+      QFile grey(dir.filePath("grey.pgm"));
+      QVERIFY(grey.open(QIODevice::ReadOnly));
+      const QByteArray pgm = grey.readAll();
+      const QByteArray pixels = pgm.right(pgm.size() - pgm.indexOf("\n255\n") - 5);
+      double ink = 0;
+      for (const char p : pixels) ink += 255 - static_cast<unsigned char>(p);
+      QVERIFY2(ink / 255 / pixels.size() <= 0.06,
+               qPrintable(QString::number(ink / 255 / pixels.size())));
+      // The three curves, the widest strokes, each in a dash pattern of its own.
+      const QString svg = run("pdftocairo", {"-svg", pdf, "-"});
+      const QRegularExpression stroke(
+          "stroke-width:([\\d.]+);[^\"]*?stroke:(rgb\\([^)]*\\));stroke-opacity:[\\d.]+;"
+          "(?:stroke-dasharray:([\\d.,]+);)?");
+      std::map<double, std::map<QString, QString>> by_width;
+      for (const QRegularExpressionMatch& m : stroke.globalMatch(svg))
+        by_width[m.captured(1).toDouble()][m.captured(2)] = m.captured(3);
+      QVERIFY(!by_width.empty());
+      QSet<QString> patterns;
+      for (const auto& [colour, dashes] : by_width.rbegin()->second) patterns << dashes;
+      QCOMPARE(by_width.rbegin()->second.size(), 3u);
+      QCOMPARE(patterns.size(), 3);
+      QVERIFY(patterns.contains(QString()));  // one solid
+      return;
+    }
+    QVERIFY(page == "year");
     QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
     FakeServices services;
     services.print_pdf_path = dir.filePath(file);
