@@ -51,8 +51,7 @@ QString Notifications::notify(const QList<std::pair<QString, QString>>& notifica
   // none is lost when the program ends.
   const QDBusMessage ping = bus.call(QDBusMessage::createMethodCall(
       "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus.Peer", "Ping"));
-  if (const QString error = error_of(ping); !error.isEmpty()) return error;
-  return {};
+  return error_of(ping);
 }
 
 }  // namespace norvane
