@@ -12,8 +12,8 @@
 #include "drawing_box.h"
 #include "main_window.h"
 #include "person.h"
-#include "qt_colour.h"
 #include "printed_page.h"
+#include "qt_colour.h"
 #include "services.h"
 
 using namespace norvane;
