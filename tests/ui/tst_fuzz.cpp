@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <random>
 
+#include "autostart.h"
 #include "caption_label.h"
 #include "date_picker.h"
 #include "date_text.h"
@@ -66,7 +67,8 @@ const std::vector<const char*> kWindowSteps[] = {
      "click Comカレンダー", "key Ctrl+P", "click Com印刷"},
     {"key Ctrl+S", "name", "key Return", "click Com_OK"},
     {"key Alt+L", "key Down", "key Up", "key Return", "click Com表示", "key F2",
-     "click Com名前の変更", "name", "click Com_OK", "answer", "key Delete", "click Com削除"}};
+     "click Com名前の変更", "name", "click Com_OK", "answer", "key Delete", "click Com削除",
+     "click Check通知"}};
 
 const Qt::Key kBoxKeys[] = {
     Qt::Key_0,         Qt::Key_1,      Qt::Key_2,      Qt::Key_3,     Qt::Key_4,      Qt::Key_5,
@@ -290,6 +292,14 @@ class Run {
     QTimer::singleShot(0, [&alive] { alive = true; });
     QCoreApplication::processEvents();
     if (!alive || !w_.isVisible()) return "the window stopped answering";
+    // The login reminder's box says whether its autostart entry exists.
+    if (modal) {
+      if (const auto* box = modal->findChild<QCheckBox*>("Check通知");
+          box && box->isChecked() != reminder_autostart_exists()) {
+        return QString("Check通知 is %1 with the entry %2")
+            .arg(box->isChecked() ? "on" : "off", reminder_autostart_exists() ? "there" : "gone");
+      }
+    }
     for (const DatePicker* p : {w_.DTPicker1, w_.DTPicker2}) {
       if (p->Value() < DatePicker::minimum() || p->Value() > DatePicker::maximum() ||
           parse_date_text(p->ValueText()) != p->Value()) {
@@ -385,7 +395,7 @@ class Run {
   void act(QWidget* window, const QString& step) {
     const QString verb = step.section(' ', 0, 0), arg = step.mid(verb.size() + 1);
     auto* name = window->findChild<QLineEdit*>("Text名前", Qt::FindDirectChildrenOnly);
-    auto* button = window->findChild<QPushButton*>(arg, Qt::FindDirectChildrenOnly);
+    auto* button = window->findChild<QAbstractButton*>(arg, Qt::FindDirectChildrenOnly);
     if (verb == "key") {
       QWidget* focus = QApplication::focusWidget();
       QTest::keySequence(focus ? focus : window, QKeySequence(arg));
@@ -472,6 +482,9 @@ int main(int argc, char* argv[]) {
       !qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
     qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
   }
+  // The login reminder's entry goes to a folder of the run's own.
+  const QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QApplication app(argc, argv);
   TestFuzz test;
   return QTest::qExec(&test, argc, argv);
