@@ -25,9 +25,9 @@ pkill -x dunst || true
 while pgrep -x dunst >/dev/null; do sleep 0.05; done
 setsid dunst >/dev/null 2>&1 </dev/null &
 for _ in $(seq 100); do
-  gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
-    -m org.freedesktop.DBus.NameHasOwner org.freedesktop.Notifications 2>/dev/null |
-    grep -q true && exit 0
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
+    grep -q 'boolean true' && exit 0
   sleep 0.05
 done
 exit 1

@@ -24,9 +24,9 @@ notified() {
 /usr/bin/python3 -m dbusmock --session --template notification_daemon -l "$work/log" \
   >"$work/mock.out" 2>&1 &
 for _ in $(seq 100); do
-  gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
-    -m org.freedesktop.DBus.NameHasOwner org.freedesktop.Notifications 2>/dev/null |
-    grep -q true && break
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
+    grep -q 'boolean true' && break
   sleep 0.1
 done
 

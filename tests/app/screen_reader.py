@@ -300,11 +300,11 @@ def remind(program):
     expected = 2 + (caution_days(today, 1)[0] <= today + datetime.timedelta(days=1))
     dunst = subprocess.Popen(["dunst"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        wait_for(lambda: subprocess.run(
-            ["gdbus", "call", "--session", "-d", "org.freedesktop.DBus", "-o",
-             "/org/freedesktop/DBus", "-m", "org.freedesktop.DBus.NameHasOwner",
-             "org.freedesktop.Notifications"], capture_output=True, text=True,
-            check=False).stdout.startswith("(true"), 10)
+        wait_for(lambda: "boolean true" in subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+             "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+             "string:org.freedesktop.Notifications"], capture_output=True, text=True,
+            check=False).stdout, 10)
         status = subprocess.run([program, "--remind"], check=False).returncode
         check("norvane --remind ends with status 0", status == 0, f"({status})")
 

@@ -200,9 +200,10 @@ class TestPrint : public QObject {
                qPrintable(QString::number(ink / 255 / pixels.size())));
       // The three curves, the widest strokes, each in a dash pattern of its own.
       const QString svg = run("pdftocairo", {"-svg", pdf, "-"});
+      // As a style (poppler 22) or as attributes (poppler 25).
       const QRegularExpression stroke(
-          "stroke-width:([\\d.]+);[^\"]*?stroke:(rgb\\([^)]*\\));stroke-opacity:[\\d.]+;"
-          "(?:stroke-dasharray:([\\d.,]+);)?");
+          "stroke-width[:=]\"?([\\d.]+)[^>]*?stroke[:=]\"?(rgb\\([^)]*\\))[^>]*?"
+          "stroke-opacity[:=]\"?[\\d.]+\"?;? ?(?:stroke-dasharray[:=]\"?([\\d., ]+))?");
       std::map<double, std::map<QString, QString>> by_width;
       for (const QRegularExpressionMatch& m : stroke.globalMatch(svg))
         by_width[m.captured(1).toDouble()][m.captured(2)] = m.captured(3);

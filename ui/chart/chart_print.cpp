@@ -149,8 +149,10 @@ void paint_chart_page(QPainter& painter, int resolution, const bioForm1& form) {
       const QRect inner = form.sinPicture1->contentsRect().translated(form.sinPicture1->pos());
       const DrawingBox::Look look = paper_look(mm);
       form.sinPicture1->paint_drawing(painter, place(inner, false), 0.3 * mm, &look);
-      painter.setPen(QPen(QColor(64, 64, 64), 0.2 * mm));
-      painter.drawRect(place(inner, false));
+      // The frame around the drawing, not over a curve's end at its edge.
+      const qreal frame = 0.2 * mm;
+      painter.setPen(QPen(QColor(64, 64, 64), frame));
+      painter.drawRect(place(inner, false).adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2));
       for (const QLabel* label : chart_labels(form)) {
         QFont font = label->font();
         font.setPixelSize(qMax(1, qRound(QFontInfo(label->font()).pixelSize() * k)));
