@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
 
 #include "saved_file.h"
 
@@ -25,7 +26,9 @@ QString set_reminder_autostart(bool on) {
     if (!file.exists() || file.remove()) return {};
     return file.errorString();
   }
-  if (!QDir().mkpath(QFileInfo(path).path())) return write_failure_reason(EACCES);
+  errno = 0;
+  // The folder's failure in the system's words, as a failed write gives it.
+  if (!QDir().mkpath(QFileInfo(path).path())) return write_failure_reason(errno ? errno : EACCES);
   // NoDisplay: the entry starts the reminder, it is no program of its own
   // for a menu.
   const QByteArray entry =
