@@ -18,15 +18,19 @@
 namespace norvane {
 
 namespace {
-// Before Qt reads an image of a format of its own, such as the PNG of a
-// frame's border, it loads every image plugin to ask whether one reads it
-// instead. A PNG signature read here has that done now.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Before Qt reads an image of a format of its own, such as the PNG of
+// Fusion's group-box frame, it loads every image plugin to ask whether one
+// reads it instead. A PNG signature read here has that done now. (From Qt
+// 6.8 on, the frame is read without them: see prepare_application.)
 void load_image_plugins() {
   QByteArray signature("\x89PNG\r\n\x1a\n", 8);
   QBuffer buffer(&signature);
   buffer.open(QIODevice::ReadOnly);
   QImageReader(&buffer).canRead();
 }
+#endif
+
 // With any argument: --help, --version and --remind need no display, so
 // only QtCore runs and no platform plugin is loaded. None when the window
 // is to open after all ("norvane --").
@@ -66,10 +70,12 @@ int norvane_main(int& argc, char** argv, const std::function<void(QWidget&)>& be
   std::jthread font_configuration = load_font_configuration_aside();
   QApplication app(argc, argv);
   QtServices services;
-  // The main thread would only wait for the font configuration: it decodes
-  // the window's picture and loads the image plugins meanwhile.
+  // The window's picture is decoded on a thread of its own while the fonts
+  // load and the window is built.
   services.decode_picture_ahead(bioForm1::picture_path(services));
-  load_image_plugins();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  load_image_plugins();  // while the main thread would only wait for the fonts
+#endif
   // Before the first font: a font asked for sooner would have Qt build a
   // second configuration alongside.
   if (font_configuration.joinable()) font_configuration.join();

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QStandardPaths>
 #include <chrono>
+#include <system_error>
 
 #include "app_icon.h"
 #include "people_store.h"
@@ -108,37 +109,50 @@ std::optional<QStringList> QtServices::read_text_lines(const QString& path,
 
 PictureResult QtServices::load_picture(const QString& path) const {
   if (picture_ahead_ && picture_ahead_->first == path) {
-    PictureResult ahead = std::move(picture_ahead_->second);
+    DecodedPicture ahead = picture_ahead_->second.get();
     picture_ahead_.reset();
-    return ahead;
+    return to_pixmap(std::move(ahead));
   }
   return load_picture_file(path);
 }
 
 void QtServices::decode_picture_ahead(const QString& path) {
-  picture_ahead_.emplace(path, load_picture_file(path));
+  try {
+    picture_ahead_.emplace(path, std::async(std::launch::async, decode_picture, path));
+  } catch (const std::system_error&) {
+    // No thread to be had: load_picture decodes it when asked.
+  }
 }
 
 PictureResult QtServices::load_picture_file(const QString& path) {
+  return to_pixmap(decode_picture(path));
+}
+
+QtServices::DecodedPicture QtServices::decode_picture(const QString& path) {
   // Only a regular file is opened: reading a FIFO would block the start-up.
   const QFileInfo info(path);
-  if (!info.exists()) return {QPixmap(), QStringLiteral("File not found")};
-  if (!info.isFile()) return {QPixmap(), QStringLiteral("Not a regular file")};
+  if (!info.exists()) return {QImage(), QStringLiteral("File not found")};
+  if (!info.isFile()) return {QImage(), QStringLiteral("Not a regular file")};
   QImageReader reader(path);
   // A header may claim any size; a picture beyond the cap is decoded scaled
   // down, so it can cost neither gigabytes nor minutes.
   const QSize size = reader.size();
   if (qint64(size.width()) * size.height() > kMaxClaimedPixels) {
-    return {QPixmap(),
+    return {QImage(),
             QStringLiteral("Picture too large: %1 x %2").arg(size.width()).arg(size.height())};
   }
   if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
     reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio));
   }
   QImage image = reader.read();
-  if (image.isNull()) return {QPixmap(), reader.errorString()};
+  if (image.isNull()) return {QImage(), reader.errorString()};
+  return {std::move(image), QString()};
+}
+
+PictureResult QtServices::to_pixmap(DecodedPicture picture) {
+  if (picture.image.isNull()) return {QPixmap(), picture.error};
   // Moved, so the pixmap takes the pixels over instead of copying them.
-  return {QPixmap::fromImage(std::move(image)), QString()};
+  return {QPixmap::fromImage(std::move(picture.image)), QString()};
 }
 
 // Leaves every running event loop, including a modal dialog's.

@@ -1,5 +1,7 @@
 #pragma once
+#include <QImage>
 #include <chrono>
+#include <future>
 #include <optional>
 #include <utility>
 
@@ -24,8 +26,9 @@ class QtServices final : public Services {
   PictureResult load_picture(const QString& path) const override;
   void end_program() override;
 
-  // Decodes the picture now, for load_picture to hand over: start-up calls
-  // it while the main thread would otherwise only wait for the fonts.
+  // Starts decoding the picture on a thread of its own, for load_picture to
+  // hand over: start-up has it decoded while the fonts load and the window
+  // is built.
   void decode_picture_ahead(const QString& path);
 
   // The loading behind load_picture, shared with FakeServices so tests load
@@ -39,9 +42,17 @@ class QtServices final : public Services {
   static constexpr qint64 kMaxClaimedPixels = qint64(16384) * 16384;
 
  private:
+  // What a thread other than the main one may make: an image, not a pixmap.
+  struct DecodedPicture {
+    QImage image;   // null when decoding failed
+    QString error;  // why it failed; empty on success
+  };
+  static DecodedPicture decode_picture(const QString& path);
+  static PictureResult to_pixmap(DecodedPicture picture);
+
   mutable std::optional<Date> today_;
   mutable std::chrono::steady_clock::time_point today_read_;
-  mutable std::optional<std::pair<QString, PictureResult>> picture_ahead_;
+  mutable std::optional<std::pair<QString, std::future<DecodedPicture>>> picture_ahead_;
 };
 
 }  // namespace norvane

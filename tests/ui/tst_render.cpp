@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScreen>
@@ -138,6 +139,16 @@ class TestRender : public QObject {
         QVERIFY2(shown.copy(at) == alone, qPrintable(label->objectName() + " " + label->text()));
       }
     }
+  }
+
+  // The group box's frame read ahead for the style is the one the style
+  // reads for itself.
+  void group_box_frame_is_the_styles_own() {
+    FormFixture f;
+    f.load();
+    const QImage ahead = f.form->Frame2->grab().toImage();
+    QPixmapCache::remove(QStringLiteral("fusion_groupbox"));
+    QCOMPARE(f.form->Frame2->grab().toImage(), ahead);
   }
 
   // The shipped manual shows whole: inside the label, and none of it in the
