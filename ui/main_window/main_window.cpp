@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -284,8 +285,15 @@ void bioForm1::setPicture(const QPixmap& picture) {
 
 void bioForm1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (!picture_.isNull()) {
-    QPainter painter(this);
+  if (picture_.isNull()) return;
+  // Band by band. What is left of the window between its opaque controls
+  // is a region of many bands: drawn into it at once, the picture is
+  // blended line by line, work Qt splits over a pool of threads it starts
+  // for it, which cost the first frame more than the copying. Clipped to
+  // one band, the picture is copied.
+  QPainter painter(this);
+  for (const QRect& band : event->region()) {
+    painter.setClipRect(band);
     painter.drawPixmap(0, 0, picture_);
   }
 }
