@@ -10,6 +10,7 @@
 
 #include "date_picker.h"
 #include "form_fixture.h"
+#include "qt_services.h"
 
 using namespace norvane;
 
@@ -95,6 +96,13 @@ class TestFileFaults : public QObject {
     QVERIFY2(clock.elapsed() < 10000, "loading the picture hung");
     QCOMPARE(!f.form->Picture().isNull(), shown);
     QVERIFY(f.form->Picture().width() <= 4096 && f.form->Picture().height() <= 4096);
+    // Decoded ahead on a thread of its own, it is the same picture, or the
+    // same failure.
+    norvane::QtServices services;
+    services.decode_picture_ahead(dir.filePath("flower.jpg"));
+    const norvane::PictureResult ahead = services.load_picture(dir.filePath("flower.jpg"));
+    QCOMPARE(ahead.pixmap.toImage(), f.form->Picture().toImage());
+    QCOMPARE(ahead.error.isEmpty(), shown);
     // The entry still works.
     QTest::keyClicks(f.form->Text年, "63");
     QCOMPARE(QString::fromStdString(f.form->DTPicker1->ValueText()), QString("1988/04/16"));
