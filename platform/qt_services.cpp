@@ -121,6 +121,7 @@ void QtServices::decode_picture_ahead(const QString& path) {
     picture_ahead_.emplace(path, std::async(std::launch::async, decode_picture, path));
   } catch (const std::system_error&) {
     // No thread to be had: load_picture decodes it when asked.
+    picture_ahead_.reset();
   }
 }
 
